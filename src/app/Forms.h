@@ -1,0 +1,29 @@
+#pragma once
+// How the shell shows windows. The Win32 implementation creates the real window for a logic
+// object and runs it modally; tests give a fake that acts as the user would.
+#include "platform/Services.h"
+
+namespace fenu {
+
+class TfrmTaskbar;
+class TfrmIniMessage;
+class TfrmHotkey;
+
+// The main window kinds that the window guard keeps apart.
+enum class MainWindow { Liste, MiniAuswahl, Verwaltung, FavFolder, Form1, Calendar, Hotkey };
+inline constexpr int kMainWindowCount = 7;
+const char* MainWindowClassName(MainWindow kind);
+
+class IForms {
+ public:
+  virtual ~IForms() = default;
+  virtual void ShowTaskbar(TfrmTaskbar& window) = 0;
+  virtual void ShowIniMessage(TfrmIniMessage& window) = 0;
+  // True when the window closed with OK.
+  virtual bool ShowHotkey(TfrmHotkey& window) = 0;
+  // The main windows that the shell opens by hotkey or menu; target is the captured control for
+  // the selection and abbreviation windows, 0 for the others.
+  virtual void ShowMainWindow(MainWindow kind, WindowHandle target) = 0;
+};
+
+}  // namespace fenu

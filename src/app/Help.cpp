@@ -1,0 +1,26 @@
+#include "app/Help.h"
+
+#include <array>
+#include <utility>
+
+namespace fenu {
+
+const char* HelpTopicForContext(int context) {
+  static constexpr std::array<std::pair<int, const char*>, 6> kTopics = {{
+      {2, "hotkey.htm"},
+      {3, "variablen.htm"},
+      {5, "archiv.htm"},
+      {9, "verwaltung.htm"},
+      {11, "auswahl.htm"},
+      {3500, "stringliste.htm"},
+  }};
+  for (const auto& [number, topic] : kTopics)
+    if (number == context) return topic;
+  return "index.htm";
+}
+
+void ShowHelpContext(IHelpViewer& viewer, std::string_view appDir, int context) {
+  viewer.ShowTopic(std::string(appDir) + kHelpFile, HelpTopicForContext(context));
+}
+
+}  // namespace fenu

@@ -1,0 +1,116 @@
+#include "app/TfrmFenu.h"
+
+#include "app/Settings.h"
+#include "app/TfrmIniMessage.h"
+#include "app/TfrmTaskbar.h"
+#include "tools/TfrmHotkey.h"
+
+namespace fenu {
+
+bool AcquireSingleInstance(IInstance& instance, IDialogs& dialogs) {
+  if (!instance.CreateOwnedMutexExisted(kMutexName)) return true;
+  dialogs.MessageBox(MsgKind::Plain, kAlreadyRunning);
+  return false;
+}
+
+void ShowFatalError(IDialogs& dialogs) { dialogs.MessageBox(MsgKind::Error, kFatalErrorText); }
+
+TfrmFenu::TfrmFenu(Services& services, IForms& forms, std::string appDir)
+    : services_(services), forms_(forms), appDir_(std::move(appDir)), hotkeys_(services.hotkeys) {}
+
+std::string TfrmFenu::SettingsPath() const { return fenu::SettingsPath(appDir_); }
+
+void TfrmFenu::LoadHotkeys() { sendkeys_ = hotkeys_.LoadHotkeys(IniFile(SettingsPath())); }
+
+void TfrmFenu::FormCreate() {
+  LoadHotkeys();
+  if (ReadSetting(appDir_, kSettingsFileName, "Main", "Taskbar", "0") == "0") {
+    TfrmTaskbar firstStart(appDir_);
+    forms_.ShowTaskbar(firstStart);
+  }
+  ShowHintOnce(forms_, "RightClick", kRightClickHintTitle, kRightClickHintText, SettingsPath());
+}
+
+void TfrmFenu::FormDestroy() { hotkeys_.UnregisterAll(); }
+
+bool TfrmFenu::WindowGuard() {
+  for (bool open : open_) {
+    if (open) {
+      services_.dialogs.MessageBox(MsgKind::Information, kGuardText);
+      return false;
+    }
+  }
+  return true;
+}
+
+template <typename Show>
+void TfrmFenu::OpenMain(MainWindow kind, Show&& show) {
+  if (!WindowGuard()) return;
+  bool& open = open_[static_cast<std::size_t>(kind)];
+  open = true;
+  try {
+    show();
+  } catch (...) {
+    open = false;
+    throw;
+  }
+  open = false;
+}
+
+void TfrmFenu::OpenSelection(WindowHandle target) {
+  OpenMain(MainWindow::Liste, [&] { forms_.ShowMainWindow(MainWindow::Liste, target); });
+}
+
+void TfrmFenu::OpenAbbreviation(WindowHandle target) {
+  OpenMain(MainWindow::MiniAuswahl, [&] { forms_.ShowMainWindow(MainWindow::MiniAuswahl, target); });
+}
+
+void TfrmFenu::OpenArchive() {
+  OpenMain(MainWindow::Verwaltung, [&] { forms_.ShowMainWindow(MainWindow::Verwaltung, 0); });
+}
+
+void TfrmFenu::OpenFavourites() {
+  OpenMain(MainWindow::FavFolder, [&] { forms_.ShowMainWindow(MainWindow::FavFolder, 0); });
+}
+
+void TfrmFenu::OpenManagement() {
+  // The password gate comes with the database password; until then the window opens freely.
+  OpenMain(MainWindow::Form1, [&] { forms_.ShowMainWindow(MainWindow::Form1, 0); });
+}
+
+void TfrmFenu::OpenCalendar() {
+  OpenMain(MainWindow::Calendar, [&] { forms_.ShowMainWindow(MainWindow::Calendar, 0); });
+}
+
+void TfrmFenu::OpenHotkeyWindow() {
+  OpenMain(MainWindow::Hotkey, [&] {
+    TfrmHotkey window(services_.dialogs, SettingsPath());
+    if (forms_.ShowHotkey(window)) LoadHotkeys();
+  });
+}
+
+void TfrmFenu::mnuBVerwaltungClick() { OpenManagement(); }
+void TfrmFenu::mnuArchivVerwaltungClick() { OpenArchive(); }
+void TfrmFenu::mnuCalendar4Click() { OpenCalendar(); }
+void TfrmFenu::mnuFafoClick() { OpenFavourites(); }
+void TfrmFenu::mnuHotKeysClick() { OpenHotkeyWindow(); }
+
+void TfrmFenu::mnuNNSClick() {
+  // The network message window is not counted by the guard.
+}
+
+TfrmFenu::HotkeyDispatch TfrmFenu::HotkeyMessage(std::uint32_t id) {
+  const WindowHandle target = services_.focus.CaptureTarget();
+  services_.focus.ForceForeground(window_);
+  const int slot = hotkeys_.SlotOf(id);
+  switch (slot) {
+    case 1: OpenSelection(target); break;
+    case 2: OpenAbbreviation(target); break;
+    case 3: OpenArchive(); break;
+    case 4: OpenFavourites(); break;
+    default: break;
+  }
+  return {slot, target};
+}
+
+}  // namespace fenu

@@ -1,0 +1,26 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace fenu {
+
+// An error whose message is cp1252 text meant for a person. Errors that nothing catches reach the
+// application-wide handler; the command-line tool prints their message.
+class FenuError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A text that should have been a number, a hotkey part or the like.
+class ConversionError : public FenuError {
+ public:
+  using FenuError::FenuError;
+};
+
+// A file that cannot be created, read or written.
+class FileError : public FenuError {
+ public:
+  using FenuError::FenuError;
+};
+
+}  // namespace fenu

@@ -1,0 +1,49 @@
+#include "core/Numbers.h"
+
+#include <string>
+
+#include "core/Errors.h"
+
+namespace fenu {
+
+std::optional<std::int32_t> ParseInt(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  bool hex = false;
+  if (i < text.size() && text[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i >= text.size()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    value = value * (hex ? 16 : 10) + digit;
+    if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull)) return std::nullopt;
+  }
+  if (hex) {
+    auto bits = static_cast<std::uint32_t>(value);
+    if (negative) bits = ~bits + 1u;
+    return static_cast<std::int32_t>(bits);
+  }
+  if (!negative && value > 0x7FFFFFFFull) return std::nullopt;
+  return negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(value))
+                  : static_cast<std::int32_t>(value);
+}
+
+std::int32_t StrToInt(std::string_view text) {
+  if (auto value = ParseInt(text)) return *value;
+  throw ConversionError("'" + std::string(text) + "' ist kein gültiger Integerwert");
+}
+
+}  // namespace fenu

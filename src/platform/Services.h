@@ -1,0 +1,82 @@
+#pragma once
+// The operating system as the core sees it. Each service has a Win32 implementation
+// (platform/win32) and a scriptable fake for tests (platform/fake).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fenu {
+
+// A window of this or another application; 0 means none.
+using WindowHandle = std::uintptr_t;
+
+// The kind of a standard message box decides its title: "Bestätigung", "Fehler", "Information",
+// "Warnung"; a plain message carries the application's title "quenlia:FENU".
+enum class MsgKind { Plain, Confirmation, Error, Information, Warning };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+const char* MsgKindTitle(MsgKind kind);
+
+class IDialogs {
+ public:
+  virtual ~IDialogs() = default;
+  // Modal box with German title and buttons ("&Ja", "&Nein", "OK", "Abbrechen").
+  virtual MsgResult MessageBox(MsgKind kind, std::string_view text, MsgButtons buttons = MsgButtons::Ok) = 0;
+};
+
+class IHotkeyService {
+ public:
+  virtual ~IHotkeyService() = default;
+  // Global atom table: adding returns the atom's value (0 on failure).
+  virtual std::uint16_t AddAtom(std::string_view name) = 0;
+  virtual void DeleteAtom(std::uint16_t atom) = 0;
+  // Registers a system-wide hotkey for the shell's window; false when the system refuses it.
+  virtual bool RegisterHotkey(std::uint32_t id, unsigned modifiers, unsigned key) = 0;
+  virtual void UnregisterHotkey(std::uint32_t id) = 0;
+};
+
+class IFocus {
+ public:
+  virtual ~IFocus() = default;
+  // The control with the keyboard focus in the foreground window, or 0.
+  virtual WindowHandle CaptureTarget() = 0;
+  // Brings window to the foreground against the system's foreground lock.
+  virtual bool ForceForeground(WindowHandle window) = 0;
+};
+
+enum class ShowState { Normal, Maximized, Hidden };
+
+class IShellExec {
+ public:
+  virtual ~IShellExec() = default;
+  // Asks the platform shell to open target (a document, a web page, a mail address or a
+  // program) with arguments; never waits and never reports a failure.
+  virtual void Execute(std::string_view target, std::string_view arguments, ShowState state) = 0;
+};
+
+class IHelpViewer {
+ public:
+  virtual ~IHelpViewer() = default;
+  // Opens the compiled help file at a topic page; a missing file is not reported.
+  virtual void ShowTopic(std::string_view helpFile, std::string_view topic) = 0;
+};
+
+class IInstance {
+ public:
+  virtual ~IInstance() = default;
+  // Creates the named mutex owned by this process; true when it already existed.
+  virtual bool CreateOwnedMutexExisted(std::string_view name) = 0;
+};
+
+// Everything a window's logic may reach, by reference; no singletons.
+struct Services {
+  IDialogs& dialogs;
+  IHotkeyService& hotkeys;
+  IFocus& focus;
+  IShellExec& shell;
+  IHelpViewer& help;
+  IInstance& instance;
+};
+
+}  // namespace fenu

@@ -1,0 +1,95 @@
+#include "platform/fake/FakeServices.h"
+
+#include "core/Cp1252.h"
+
+namespace fenu {
+namespace {
+
+const char* ResultName(MsgResult result) {
+  switch (result) {
+    case MsgResult::Ok: return "OK";
+    case MsgResult::Cancel: return "Abbrechen";
+    case MsgResult::Yes: return "Ja";
+    case MsgResult::No: return "Nein";
+  }
+  return "?";
+}
+
+MsgResult FirstButton(MsgButtons buttons) {
+  return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgResult::Ok : MsgResult::Yes;
+}
+
+}  // namespace
+
+std::vector<std::string> FakeServices::LogOf(const std::string& prefix) const {
+  std::vector<std::string> lines;
+  for (const std::string& line : log)
+    if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+  return lines;
+}
+
+MsgResult FakeServices::MessageBox(MsgKind kind, std::string_view text, MsgButtons buttons) {
+  MsgResult answer = FirstButton(buttons);
+  if (!messageAnswers.empty()) {
+    answer = messageAnswers.front();
+    messageAnswers.pop_front();
+  }
+  log.push_back(std::string("MessageBox ") + MsgKindTitle(kind) + " \"" + std::string(text) + "\" -> " +
+                ResultName(answer));
+  return answer;
+}
+
+std::uint16_t FakeServices::AddAtom(std::string_view name) {
+  const std::string key = UpperCase(name);
+  auto it = atomValues_.find(key);
+  if (it == atomValues_.end() || atomRefs[it->second] == 0) {
+    const std::uint16_t value = it == atomValues_.end() ? nextAtom_++ : it->second;
+    atomValues_[key] = value;
+  }
+  const std::uint16_t value = atomValues_[key];
+  ++atomRefs[value];
+  log.push_back("AddAtom " + std::string(name));
+  return value;
+}
+
+void FakeServices::DeleteAtom(std::uint16_t atom) {
+  auto it = atomRefs.find(atom);
+  if (it != atomRefs.end() && it->second > 0) --it->second;
+}
+
+bool FakeServices::RegisterHotkey(std::uint32_t id, unsigned modifiers, unsigned key) {
+  bool ok = key != 0 && !registered.count(id);
+  for (const auto& [mods, vk] : takenHotkeys) ok = ok && !(mods == modifiers && vk == key);
+  for (const auto& [otherId, reg] : registered) ok = ok && !(reg.modifiers == modifiers && reg.key == key);
+  if (ok) registered[id] = {modifiers, key};
+  log.push_back("RegisterHotkey " + std::to_string(modifiers) + " " + std::to_string(key) + (ok ? "" : " refused"));
+  return ok;
+}
+
+void FakeServices::UnregisterHotkey(std::uint32_t id) { registered.erase(id); }
+
+WindowHandle FakeServices::CaptureTarget() {
+  log.push_back("CaptureTarget -> " + std::to_string(focusedControl));
+  return focusedControl;
+}
+
+bool FakeServices::ForceForeground(WindowHandle window) {
+  log.push_back("ForceForeground " + std::to_string(window));
+  return true;
+}
+
+void FakeServices::Execute(std::string_view target, std::string_view arguments, ShowState state) {
+  const char* how = state == ShowState::Normal ? "normal" : state == ShowState::Maximized ? "maximiert" : "versteckt";
+  log.push_back("Shell \"" + std::string(target) + "\" \"" + std::string(arguments) + "\" " + how);
+}
+
+void FakeServices::ShowTopic(std::string_view helpFile, std::string_view topic) {
+  log.push_back("Help " + std::string(helpFile) + "::/" + std::string(topic));
+}
+
+bool FakeServices::CreateOwnedMutexExisted(std::string_view name) {
+  log.push_back("Mutex " + std::string(name));
+  return mutexExists;
+}
+
+}  // namespace fenu

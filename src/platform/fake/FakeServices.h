@@ -1,0 +1,65 @@
+#pragma once
+// Scriptable stand-ins for the operating system. Every call is logged as a line that reads like
+// the user's story ("MessageBox Fehler \"...\" -> OK"); dialogs answer from a script.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+
+namespace fenu {
+
+class FakeServices : public IDialogs,
+                     public IHotkeyService,
+                     public IFocus,
+                     public IShellExec,
+                     public IHelpViewer,
+                     public IInstance {
+ public:
+  FakeServices() : services{*this, *this, *this, *this, *this, *this} {}
+  FakeServices(const FakeServices&) = delete;
+  FakeServices& operator=(const FakeServices&) = delete;
+
+  Services services;
+  std::vector<std::string> log;
+
+  // Answers for the next message boxes, in order; without one a box answers with its first button.
+  std::deque<MsgResult> messageAnswers;
+  // What CaptureTarget returns next.
+  WindowHandle focusedControl = 0;
+  // Whether the named mutex exists already.
+  bool mutexExists = false;
+  // Hotkey combinations that another program holds.
+  std::vector<std::pair<unsigned, unsigned>> takenHotkeys;
+
+  struct Registration {
+    unsigned modifiers;
+    unsigned key;
+  };
+  // Hotkeys registered now, by identifier.
+  std::map<std::uint32_t, Registration> registered;
+  // Reference counts of the global atoms, by value.
+  std::map<std::uint16_t, int> atomRefs;
+
+  // Log lines that start with prefix.
+  std::vector<std::string> LogOf(const std::string& prefix) const;
+
+  MsgResult MessageBox(MsgKind kind, std::string_view text, MsgButtons buttons) override;
+  std::uint16_t AddAtom(std::string_view name) override;
+  void DeleteAtom(std::uint16_t atom) override;
+  bool RegisterHotkey(std::uint32_t id, unsigned modifiers, unsigned key) override;
+  void UnregisterHotkey(std::uint32_t id) override;
+  WindowHandle CaptureTarget() override;
+  bool ForceForeground(WindowHandle window) override;
+  void Execute(std::string_view target, std::string_view arguments, ShowState state) override;
+  void ShowTopic(std::string_view helpFile, std::string_view topic) override;
+  bool CreateOwnedMutexExisted(std::string_view name) override;
+
+ private:
+  std::map<std::string, std::uint16_t> atomValues_;
+  std::uint16_t nextAtom_ = 0xC000;
+};
+
+}  // namespace fenu

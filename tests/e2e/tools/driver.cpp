@@ -1,0 +1,765 @@
+// driver.exe: looks at and drives the windows of other programs for the end-to-end tests.
+// It runs in the same Wine prefix as the program under test.
+//
+// Protocol: one command per line on stdin (UTF-8); one JSON object per line on stdout (UTF-8,
+// flushed after each). At start it prints {"ok":true,"ready":true,"pid":N}. Every answer has
+// "ok": true, or "ok": false with "error". Numbers in commands (HWND, message, wParam, lParam,
+// index, pid) are decimal or 0x-hex and may be negative; handles are answered in decimal.
+// A TEXT or PATH argument is the rest of the line: a JSON string literal when it starts with
+// a double quote (so it can hold line breaks), otherwise taken as it stands.
+//
+//   windows                       all top-level windows
+//   info HWND                     one window, with the details that children gives
+//   children HWND                 all descendants: id, class, text, state; check state of
+//                                 buttons; selection and items of combo and list boxes
+//   tree HWND                     items of a SysTreeView32 (handle, level, text, state)
+//   listview HWND                 rows of a SysListView32 (texts of all columns, selection)
+//   click HWND                    PostMessage BM_CLICK (posted: a modal box it opens can't
+//                                 block the driver)
+//   settext HWND TEXT             WM_SETTEXT
+//   cbselect HWND INDEX           CB_SETCURSEL, then WM_COMMAND(CBN_SELCHANGE) to the parent
+//   cbdropdown HWND [open|close]  CB_SHOWDROPDOWN TRUE and/or FALSE (the combo box tells its
+//                                 parent CBN_DROPDOWN / CBN_CLOSEUP); both by default
+//   lbselect HWND INDEX           LB_SETCURSEL, then WM_COMMAND(LBN_SELCHANGE) to the parent
+//   tvselect HWND ITEM            TVM_SELECTITEM(TVGN_CARET, ITEM)
+//   post HWND MSG WPARAM LPARAM   PostMessageW
+//   send HWND MSG WPARAM LPARAM   SendMessageTimeoutW, bounded; answers result and timeout
+//   foreground                    GetForegroundWindow and GetGUIThreadInfo of its thread
+//   focus HWND                    bring the top-level window of HWND forward, focus HWND
+//   capture HWND PATH             PrintWindow into a 24-bit BMP file
+//   processes                     running processes (pid, parent, exe)
+//   kill PID                      TerminateProcess
+//   quit                          answers, then ends
+//
+// Calls into other processes are bounded (kSendTimeoutMs) so that a hung window can't hang us.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 3000;
+constexpr int kMaxItems = 5000;
+
+// ---- text ---------------------------------------------------------------------------------
+
+std::string Utf8(const std::wstring& w) {
+    if (w.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                        nullptr);
+    return s;
+}
+
+std::wstring Wide(const std::string& s) {
+    if (s.empty()) return {};
+    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+// ---- JSON output --------------------------------------------------------------------------
+
+std::string Quote(const std::string& utf8) {
+    std::string out = "\"";
+    for (unsigned char c : utf8) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string Quote(const std::wstring& w) { return Quote(Utf8(w)); }
+
+// Builds one JSON object: Obj().Num("a", 1).Str("b", L"x").str()
+class Obj {
+public:
+    Obj& Raw(const char* key, const std::string& json) {
+        body_ += body_.empty() ? "" : ",";
+        body_ += Quote(std::string(key)) + ":" + json;
+        return *this;
+    }
+    Obj& Num(const char* key, long long v) { return Raw(key, std::to_string(v)); }
+    Obj& Bool(const char* key, bool v) { return Raw(key, v ? "true" : "false"); }
+    Obj& Str(const char* key, const std::wstring& v) { return Raw(key, Quote(v)); }
+    Obj& Str(const char* key, const std::string& v) { return Raw(key, Quote(v)); }
+    Obj& Hwnd(const char* key, HWND h) {
+        return Num(key, static_cast<long long>(reinterpret_cast<uintptr_t>(h)));
+    }
+    std::string str() const { return "{" + body_ + "}"; }
+
+private:
+    std::string body_;
+};
+
+std::string Array(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + items[i];
+    return out + "]";
+}
+
+std::string RectJson(const RECT& r) {
+    return Obj().Num("left", r.left).Num("top", r.top).Num("right", r.right)
+        .Num("bottom", r.bottom).str();
+}
+
+// The client area in screen coordinates.
+std::string ClientJson(HWND h) {
+    RECT r{};
+    GetClientRect(h, &r);
+    MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return RectJson(r);
+}
+
+// ---- command-line parsing -----------------------------------------------------------------
+
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Args {
+public:
+    explicit Args(std::string line) : line_(std::move(line)) {}
+
+    std::string Word() {
+        SkipSpace();
+        size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t') ++pos_;
+        return line_.substr(start, pos_ - start);
+    }
+
+    bool AtEnd() {
+        SkipSpace();
+        return pos_ >= line_.size();
+    }
+
+    long long Number(const char* what) {
+        std::string w = Word();
+        if (w.empty()) throw Failure(std::string("missing ") + what);
+        char* end = nullptr;
+        errno = 0;
+        long long v = std::strtoll(w.c_str(), &end, 0);
+        if (errno != 0 || *end != '\0') {
+            // wParam values above LLONG_MAX, e.g. 0xFFFFFFFFFFFFFFFF
+            unsigned long long u = std::strtoull(w.c_str(), &end, 0);
+            if (*end != '\0') throw Failure(std::string("bad number for ") + what + ": " + w);
+            v = static_cast<long long>(u);
+        }
+        return v;
+    }
+
+    HWND Window() {
+        auto h = reinterpret_cast<HWND>(static_cast<intptr_t>(Number("HWND")));
+        if (!IsWindow(h)) throw Failure("no such window");
+        return h;
+    }
+
+    // The rest of the line: a JSON string literal, or the raw text.
+    std::wstring Text() {
+        SkipSpace();
+        std::string rest = line_.substr(pos_);
+        pos_ = line_.size();
+        if (rest.empty() || rest[0] != '"') return Wide(rest);
+        return ParseJsonString(rest);
+    }
+
+private:
+    void SkipSpace() {
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t')) ++pos_;
+    }
+
+    static unsigned Hex4(const std::string& s, size_t i) {
+        if (i + 4 > s.size()) throw Failure("bad \\u escape");
+        unsigned v = 0;
+        for (size_t k = i; k < i + 4; ++k) {
+            char c = s[k];
+            v <<= 4;
+            if (c >= '0' && c <= '9') v |= static_cast<unsigned>(c - '0');
+            else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned>(c - 'A' + 10);
+            else throw Failure("bad \\u escape");
+        }
+        return v;
+    }
+
+    static std::wstring ParseJsonString(const std::string& s) {
+        std::string plain;  // UTF-8 runs between escapes
+        std::wstring out;
+        auto flush = [&] {
+            out += Wide(plain);
+            plain.clear();
+        };
+        for (size_t i = 1; i < s.size(); ++i) {
+            char c = s[i];
+            if (c == '"') {
+                flush();
+                return out;
+            }
+            if (c != '\\') {
+                plain += c;
+                continue;
+            }
+            if (++i >= s.size()) break;
+            switch (s[i]) {
+            case 'n': plain += '\n'; break;
+            case 'r': plain += '\r'; break;
+            case 't': plain += '\t'; break;
+            case 'b': plain += '\b'; break;
+            case 'f': plain += '\f'; break;
+            case 'u':
+                flush();
+                out += static_cast<wchar_t>(Hex4(s, i + 1));  // surrogates pass through as-is
+                i += 4;
+                break;
+            default: plain += s[i]; break;  // \" \\ \/
+            }
+        }
+        throw Failure("unterminated string");
+    }
+
+    std::string line_;
+    size_t pos_ = 0;
+};
+
+// ---- window facts -------------------------------------------------------------------------
+
+std::wstring ClassOf(HWND h) {
+    wchar_t buf[256] = {};
+    GetClassNameW(h, buf, 256);
+    return buf;
+}
+
+bool Send(HWND h, UINT msg, WPARAM wp, LPARAM lp, DWORD_PTR* result) {
+    DWORD_PTR r = 0;
+    LRESULT ok = SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                     kSendTimeoutMs, &r);
+    if (result) *result = r;
+    return ok != 0;
+}
+
+LRESULT SendOr(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT fallback) {
+    DWORD_PTR r = 0;
+    return Send(h, msg, wp, lp, &r) ? static_cast<LRESULT>(r) : fallback;
+}
+
+// Text of a window in any process (WM_GETTEXT is marshalled across processes).
+std::wstring TextOf(HWND h) {
+    LRESULT len = SendOr(h, WM_GETTEXTLENGTH, 0, 0, -1);
+    if (len < 0) {  // hung: fall back to the caption the system keeps
+        wchar_t buf[1024] = {};
+        InternalGetWindowText(h, buf, 1024);
+        return buf;
+    }
+    std::wstring buf(static_cast<size_t>(len) + 2, L'\0');
+    LRESULT got = SendOr(h, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), 0);
+    buf.resize(static_cast<size_t>(got < 0 ? 0 : got));
+    return buf;
+}
+
+std::wstring TitleOf(HWND h) {
+    wchar_t buf[1024] = {};
+    InternalGetWindowText(h, buf, 1024);
+    return buf;
+}
+
+// A list item of a combo or list box; textLenMsg/textMsg are CB_/LB_GETLBTEXT(LEN).
+std::wstring ItemText(HWND h, UINT textLenMsg, UINT textMsg, WPARAM index) {
+    LRESULT len = SendOr(h, textLenMsg, index, 0, -1);
+    if (len < 0) return {};
+    std::wstring buf(static_cast<size_t>(len) + 2, L'\0');
+    LRESULT got = SendOr(h, textMsg, index, reinterpret_cast<LPARAM>(buf.data()), -1);
+    buf.resize(static_cast<size_t>(got < 0 ? 0 : got));
+    return buf;
+}
+
+std::string ItemsJson(HWND h, UINT countMsg, UINT textLenMsg, UINT textMsg, long long* count) {
+    *count = SendOr(h, countMsg, 0, 0, -1);
+    std::vector<std::string> items;
+    for (long long i = 0; i < *count && i < kMaxItems; ++i)
+        items.push_back(Quote(ItemText(h, textLenMsg, textMsg, static_cast<WPARAM>(i))));
+    return Array(items);
+}
+
+bool ClassIs(const std::wstring& cls, const wchar_t* name) {
+    return lstrcmpiW(cls.c_str(), name) == 0;
+}
+
+std::string Describe(HWND h) {
+    std::wstring cls = ClassOf(h);
+    RECT r{};
+    GetWindowRect(h, &r);
+    DWORD pid = 0;
+    DWORD tid = GetWindowThreadProcessId(h, &pid);
+    LONG style = GetWindowLongW(h, GWL_STYLE);
+    Obj o;
+    o.Hwnd("hwnd", h)
+        .Hwnd("parent", GetAncestor(h, GA_PARENT))
+        .Num("id", static_cast<long long>(GetWindowLongPtrW(h, GWLP_ID)))
+        .Str("class", cls)
+        .Str("text", TextOf(h))
+        .Bool("visible", IsWindowVisible(h) != FALSE)
+        .Bool("enabled", IsWindowEnabled(h) != FALSE)
+        .Num("style", static_cast<long long>(static_cast<DWORD>(style)))
+        .Num("pid", pid)
+        .Num("tid", tid)
+        .Raw("rect", RectJson(r))
+        .Raw("client", ClientJson(h));
+    if (ClassIs(cls, L"Button")) {
+        o.Num("check", SendOr(h, BM_GETCHECK, 0, 0, -1));
+    } else if (ClassIs(cls, L"ComboBox")) {
+        long long count = 0;
+        std::string items = ItemsJson(h, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, &count);
+        o.Num("selected", SendOr(h, CB_GETCURSEL, 0, 0, -1))
+            .Num("count", count)
+            .Raw("items", items)
+            .Bool("dropped", SendOr(h, CB_GETDROPPEDSTATE, 0, 0, 0) != 0);
+    } else if (ClassIs(cls, L"ListBox") || ClassIs(cls, L"ComboLBox")) {
+        long long count = 0;
+        std::string items = ItemsJson(h, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, &count);
+        o.Num("selected", SendOr(h, LB_GETCURSEL, 0, 0, -1)).Num("count", count).Raw("items", items);
+    }
+    return o.str();
+}
+
+// ---- memory in another process, for the common controls that take pointers ---------------
+
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND h, SIZE_T size) : size_(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               pid);
+        if (!process_) throw Failure("OpenProcess failed");
+        mem_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (!mem_) {
+            CloseHandle(process_);
+            throw Failure("VirtualAllocEx failed");
+        }
+    }
+    ~RemoteBuffer() {
+        VirtualFreeEx(process_, mem_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    char* at(SIZE_T offset) const { return static_cast<char*>(mem_) + offset; }
+    void Write(SIZE_T offset, const void* data, SIZE_T n) const {
+        if (!WriteProcessMemory(process_, at(offset), data, n, nullptr))
+            throw Failure("WriteProcessMemory failed");
+    }
+    void Read(SIZE_T offset, void* data, SIZE_T n) const {
+        if (!ReadProcessMemory(process_, at(offset), data, n, nullptr))
+            throw Failure("ReadProcessMemory failed");
+    }
+
+private:
+    SIZE_T size_;
+    HANDLE process_ = nullptr;
+    void* mem_ = nullptr;
+};
+
+constexpr int kRemoteTextChars = 1024;
+
+std::string TreeJson(HWND tv) {
+    RemoteBuffer buf(tv, sizeof(TVITEMW) + kRemoteTextChars * sizeof(wchar_t));
+    const SIZE_T textOffset = sizeof(TVITEMW);
+    auto next = [&](UINT flag, HTREEITEM item) {
+        return reinterpret_cast<HTREEITEM>(
+            SendOr(tv, TVM_GETNEXTITEM, flag, reinterpret_cast<LPARAM>(item), 0));
+    };
+    HTREEITEM selected = next(TVGN_CARET, nullptr);
+    std::vector<std::string> items;
+    // Depth-first, in display order.
+    std::vector<std::pair<HTREEITEM, int>> stack;
+    for (HTREEITEM r = next(TVGN_ROOT, nullptr); r; r = next(TVGN_NEXT, r)) {
+        stack.emplace_back(r, 0);
+        if (stack.size() > kMaxItems) break;
+    }
+    std::vector<std::pair<HTREEITEM, int>> order(stack.rbegin(), stack.rend());
+    while (!order.empty() && static_cast<int>(items.size()) < kMaxItems) {
+        auto [item, level] = order.back();
+        order.pop_back();
+        TVITEMW it{};
+        it.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_HANDLE;
+        it.hItem = item;
+        it.stateMask = TVIS_EXPANDED | TVIS_SELECTED | TVIS_BOLD;
+        it.pszText = reinterpret_cast<LPWSTR>(buf.at(textOffset));
+        it.cchTextMax = kRemoteTextChars;
+        buf.Write(0, &it, sizeof it);
+        wchar_t text[kRemoteTextChars] = {};
+        if (SendOr(tv, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(buf.at(0)), 0)) {
+            buf.Read(0, &it, sizeof it);
+            buf.Read(textOffset, text, sizeof text);
+            text[kRemoteTextChars - 1] = 0;
+        }
+        items.push_back(Obj()
+                            .Num("item", static_cast<long long>(reinterpret_cast<uintptr_t>(item)))
+                            .Num("level", level)
+                            .Str("text", std::wstring(text))
+                            .Bool("expanded", (it.state & TVIS_EXPANDED) != 0)
+                            .Bool("selected", item == selected)
+                            .Bool("haschildren", it.cChildren != 0)
+                            .str());
+        std::vector<HTREEITEM> kids;
+        for (HTREEITEM c = next(TVGN_CHILD, item); c && kids.size() < kMaxItems;
+             c = next(TVGN_NEXT, c))
+            kids.push_back(c);
+        for (auto k = kids.rbegin(); k != kids.rend(); ++k) order.emplace_back(*k, level + 1);
+    }
+    return Obj()
+        .Bool("ok", true)
+        .Num("selected", static_cast<long long>(reinterpret_cast<uintptr_t>(selected)))
+        .Raw("items", Array(items))
+        .str();
+}
+
+std::string ListViewJson(HWND lv) {
+    RemoteBuffer buf(lv, sizeof(LVITEMW) + kRemoteTextChars * sizeof(wchar_t));
+    const SIZE_T textOffset = sizeof(LVITEMW);
+    HWND header = reinterpret_cast<HWND>(SendOr(lv, LVM_GETHEADER, 0, 0, 0));
+    long long columns = header ? SendOr(header, HDM_GETITEMCOUNT, 0, 0, 1) : 1;
+    if (columns < 1) columns = 1;
+    long long count = SendOr(lv, LVM_GETITEMCOUNT, 0, 0, 0);
+    std::vector<std::string> rows;
+    for (long long i = 0; i < count && i < kMaxItems; ++i) {
+        std::vector<std::string> cells;
+        for (long long c = 0; c < columns; ++c) {
+            LVITEMW it{};
+            it.iSubItem = static_cast<int>(c);
+            it.pszText = reinterpret_cast<LPWSTR>(buf.at(textOffset));
+            it.cchTextMax = kRemoteTextChars;
+            buf.Write(0, &it, sizeof it);
+            wchar_t text[kRemoteTextChars] = {};
+            LRESULT n = SendOr(lv, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                               reinterpret_cast<LPARAM>(buf.at(0)), 0);
+            if (n > 0) buf.Read(textOffset, text, sizeof text);
+            text[kRemoteTextChars - 1] = 0;
+            cells.push_back(Quote(std::wstring(text)));
+        }
+        LRESULT state = SendOr(lv, LVM_GETITEMSTATE, static_cast<WPARAM>(i),
+                               LVIS_SELECTED | LVIS_FOCUSED, 0);
+        rows.push_back(Obj()
+                           .Num("index", i)
+                           .Raw("texts", Array(cells))
+                           .Bool("selected", (state & LVIS_SELECTED) != 0)
+                           .Bool("focused", (state & LVIS_FOCUSED) != 0)
+                           .str());
+    }
+    return Obj().Bool("ok", true).Num("count", count).Num("columns", columns)
+        .Raw("items", Array(rows)).str();
+}
+
+// ---- commands -----------------------------------------------------------------------------
+
+BOOL CALLBACK CollectWindow(HWND h, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+    return TRUE;
+}
+
+std::string CmdWindows() {
+    std::vector<HWND> all;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<std::string> out;
+    for (HWND h : all) {
+        RECT r{};
+        GetWindowRect(h, &r);
+        DWORD pid = 0;
+        DWORD tid = GetWindowThreadProcessId(h, &pid);
+        // The X11 window that Wine made for it, for xdotool (0 if it has none).
+        auto xid = reinterpret_cast<uintptr_t>(GetPropW(h, L"__wine_x11_whole_window"));
+        out.push_back(Obj()
+                          .Hwnd("hwnd", h)
+                          .Str("class", ClassOf(h))
+                          .Str("title", TitleOf(h))
+                          .Bool("visible", IsWindowVisible(h) != FALSE)
+                          .Bool("enabled", IsWindowEnabled(h) != FALSE)
+                          .Hwnd("owner", GetWindow(h, GW_OWNER))
+                          .Num("pid", pid)
+                          .Num("tid", tid)
+                          .Num("style", static_cast<long long>(
+                                            static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE))))
+                          .Num("exstyle", static_cast<long long>(
+                                              static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE))))
+                          .Num("xid", static_cast<long long>(xid))
+                          .Raw("rect", RectJson(r))
+                          .Raw("client", ClientJson(h))
+                          .str());
+    }
+    return Obj().Bool("ok", true).Raw("windows", Array(out)).str();
+}
+
+std::string CmdChildren(HWND h) {
+    std::vector<HWND> all;
+    EnumChildWindows(h, CollectWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<std::string> out;
+    for (HWND c : all) out.push_back(Describe(c));
+    return Obj().Bool("ok", true).Raw("children", Array(out)).str();
+}
+
+std::string CmdSend(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    DWORD_PTR r = 0;
+    bool ok = Send(h, msg, wp, lp, &r);
+    return Obj()
+        .Bool("ok", true)
+        .Bool("timeout", !ok)
+        .Num("result", static_cast<long long>(static_cast<LRESULT>(r)))
+        .str();
+}
+
+// Tells the parent what a user's choice would have told it.
+std::string Notify(HWND h, WORD code) {
+    HWND parent = GetAncestor(h, GA_PARENT);
+    auto id = static_cast<WORD>(GetWindowLongPtrW(h, GWLP_ID));
+    return CmdSend(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(h));
+}
+
+std::string CmdForeground() {
+    HWND fg = GetForegroundWindow();
+    Obj o;
+    o.Bool("ok", true).Hwnd("hwnd", fg);
+    if (fg) {
+        o.Str("class", ClassOf(fg)).Str("title", TitleOf(fg));
+        GUITHREADINFO gti{};
+        gti.cbSize = sizeof gti;
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(fg, nullptr), &gti)) {
+            o.Hwnd("active", gti.hwndActive)
+                .Hwnd("focus", gti.hwndFocus)
+                .Str("focusclass", gti.hwndFocus ? ClassOf(gti.hwndFocus) : std::wstring())
+                .Num("focusid", gti.hwndFocus
+                                    ? static_cast<long long>(GetWindowLongPtrW(gti.hwndFocus,
+                                                                               GWLP_ID))
+                                    : 0)
+                .Hwnd("capture", gti.hwndCapture)
+                .Hwnd("menuowner", gti.hwndMenuOwner)
+                .Bool("inmenu", (gti.flags & GUI_INMENUMODE) != 0);
+        }
+    }
+    return o.str();
+}
+
+std::string CmdFocus(HWND h) {
+    HWND top = GetAncestor(h, GA_ROOT);
+    DWORD me = GetCurrentThreadId();
+    DWORD them = GetWindowThreadProcessId(top, nullptr);
+    bool attached = them != me && AttachThreadInput(me, them, TRUE);
+    BringWindowToTop(top);
+    BOOL fg = SetForegroundWindow(top);
+    SetFocus(h);
+    HWND now = GetFocus();
+    if (attached) AttachThreadInput(me, them, FALSE);
+    return Obj().Bool("ok", true).Bool("foreground", fg != FALSE).Hwnd("focus", now).str();
+}
+
+std::string CmdCapture(HWND h, const std::wstring& path) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    const int w = r.right - r.left;
+    const int ht = r.bottom - r.top;
+    if (w <= 0 || ht <= 0) throw Failure("window has no area");
+
+    BITMAPINFOHEADER bih{};
+    bih.biSize = sizeof bih;
+    bih.biWidth = w;
+    bih.biHeight = ht;  // bottom-up, as a BMP file stores it
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    bih.biCompression = BI_RGB;
+    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
+    bih.biSizeImage = stride * static_cast<DWORD>(ht);
+
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&bih), DIB_RGB_COLORS,
+                                   &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    if (!bmp) {
+        DeleteDC(mem);
+        throw Failure("CreateDIBSection failed");
+    }
+    HGDIOBJ old = SelectObject(mem, bmp);
+    // A window of another process can't draw into our DC under Wine (PrintWindow leaves the
+    // bitmap black); then copy what the screen shows at the window's place instead.
+    const char* method = "print";
+    BOOL printed = PrintWindow(h, mem, 0);
+    GdiFlush();
+    const auto* px = static_cast<const unsigned char*>(bits);
+    bool blank = true;
+    for (DWORD i = 0; i < bih.biSizeImage && blank; ++i) blank = px[i] == 0;
+    if (!printed || blank) {
+        HDC desk = GetDC(nullptr);
+        BitBlt(mem, 0, 0, w, ht, desk, r.left, r.top, SRCCOPY);
+        ReleaseDC(nullptr, desk);
+        GdiFlush();
+        method = "screen";
+    }
+    SelectObject(mem, old);
+
+    BITMAPFILEHEADER bfh{};
+    bfh.bfType = 0x4D42;  // "BM"
+    bfh.bfOffBits = sizeof bfh + sizeof bih;
+    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool written = false;
+    if (f != INVALID_HANDLE_VALUE) {
+        DWORD n = 0;
+        written = WriteFile(f, &bfh, sizeof bfh, &n, nullptr) &&
+                  WriteFile(f, &bih, sizeof bih, &n, nullptr) &&
+                  WriteFile(f, bits, bih.biSizeImage, &n, nullptr);
+        CloseHandle(f);
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    if (!written) throw Failure("cannot write " + Utf8(path));
+    return Obj().Bool("ok", true).Str("method", std::string(method)).Num("width", w)
+        .Num("height", ht).str();
+}
+
+std::string CmdProcesses() {
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) throw Failure("CreateToolhelp32Snapshot failed");
+    std::vector<std::string> out;
+    PROCESSENTRY32W pe{};
+    pe.dwSize = sizeof pe;
+    for (BOOL more = Process32FirstW(snap, &pe); more; more = Process32NextW(snap, &pe))
+        out.push_back(Obj()
+                          .Num("pid", pe.th32ProcessID)
+                          .Num("parent", pe.th32ParentProcessID)
+                          .Str("exe", std::wstring(pe.szExeFile))
+                          .str());
+    CloseHandle(snap);
+    return Obj().Bool("ok", true).Raw("processes", Array(out)).str();
+}
+
+std::string CmdKill(DWORD pid) {
+    HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    if (!p) throw Failure("no such process");
+    BOOL ok = TerminateProcess(p, 1);
+    CloseHandle(p);
+    if (!ok) throw Failure("TerminateProcess failed");
+    return Obj().Bool("ok", true).str();
+}
+
+std::string Run(const std::string& line, bool* quit) {
+    Args a(line);
+    const std::string cmd = a.Word();
+    auto number = [&](const char* what) { return a.Number(what); };
+
+    if (cmd == "windows") return CmdWindows();
+    if (cmd == "info") return Obj().Bool("ok", true).Raw("window", Describe(a.Window())).str();
+    if (cmd == "children") return CmdChildren(a.Window());
+    if (cmd == "tree") return TreeJson(a.Window());
+    if (cmd == "listview") return ListViewJson(a.Window());
+    if (cmd == "click") {
+        HWND h = a.Window();
+        return Obj().Bool("ok", PostMessageW(h, BM_CLICK, 0, 0) != FALSE).str();
+    }
+    if (cmd == "settext") {
+        HWND h = a.Window();
+        std::wstring text = a.Text();
+        return CmdSend(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    if (cmd == "cbselect" || cmd == "lbselect") {
+        const bool combo = cmd == "cbselect";
+        HWND h = a.Window();
+        auto index = static_cast<WPARAM>(number("index"));
+        LRESULT r = SendOr(h, combo ? CB_SETCURSEL : LB_SETCURSEL, index, 0, -2);
+        if (r == -2) throw Failure("window does not answer");
+        return Notify(h, combo ? CBN_SELCHANGE : LBN_SELCHANGE);
+    }
+    if (cmd == "cbdropdown") {
+        HWND h = a.Window();
+        std::string how = a.AtEnd() ? "both" : a.Word();
+        if (how != "both" && how != "open" && how != "close") throw Failure("open, close or both");
+        DWORD_PTR r = 0;
+        if (how != "close" && !Send(h, CB_SHOWDROPDOWN, TRUE, 0, &r))
+            throw Failure("window does not answer");
+        if (how != "open" && !Send(h, CB_SHOWDROPDOWN, FALSE, 0, &r))
+            throw Failure("window does not answer");
+        return Obj().Bool("ok", true).str();
+    }
+    if (cmd == "tvselect") {
+        HWND h = a.Window();
+        auto item = static_cast<LPARAM>(number("item"));
+        return CmdSend(h, TVM_SELECTITEM, TVGN_CARET, item);
+    }
+    if (cmd == "post" || cmd == "send") {
+        HWND h = a.Window();
+        auto msg = static_cast<UINT>(number("MSG"));
+        auto wp = static_cast<WPARAM>(number("WPARAM"));
+        auto lp = static_cast<LPARAM>(number("LPARAM"));
+        if (cmd == "send") return CmdSend(h, msg, wp, lp);
+        return Obj().Bool("ok", PostMessageW(h, msg, wp, lp) != FALSE).str();
+    }
+    if (cmd == "foreground") return CmdForeground();
+    if (cmd == "focus") return CmdFocus(a.Window());
+    if (cmd == "capture") {
+        HWND h = a.Window();
+        return CmdCapture(h, a.Text());
+    }
+    if (cmd == "processes") return CmdProcesses();
+    if (cmd == "kill") return CmdKill(static_cast<DWORD>(number("pid")));
+    if (cmd == "quit") {
+        *quit = true;
+        return Obj().Bool("ok", true).str();
+    }
+    throw Failure("unknown command: " + cmd);
+}
+
+void Answer(const std::string& json) {
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    Answer(Obj().Bool("ok", true).Bool("ready", true).Num("pid", GetCurrentProcessId()).str());
+    std::string line;
+    bool quit = false;
+    while (!quit && std::getline(std::cin, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+        if (line.empty()) continue;
+        try {
+            Answer(Run(line, &quit));
+        } catch (const std::exception& e) {
+            Answer(Obj().Bool("ok", false).Str("error", std::string(e.what())).str());
+        }
+    }
+    return 0;
+}
