@@ -84,7 +84,7 @@ void TfrmFenu::OpenCalendar() {
 
 void TfrmFenu::OpenHotkeyWindow() {
   OpenMain(MainWindow::Hotkey, [&] {
-    TfrmHotkey window(services_.dialogs, SettingsPath());
+    TfrmHotkey window(services_, appDir_);
     if (forms_.ShowHotkey(window)) LoadHotkeys();
   });
 }

@@ -1,6 +1,8 @@
 #include "tools/TfrmHotkey.h"
 
+#include "app/Help.h"
 #include "app/HotkeySpec.h"
+#include "app/Settings.h"
 #include "core/Cp1252.h"
 #include "core/IniFile.h"
 
@@ -54,8 +56,8 @@ const std::vector<std::string>& TfrmHotkey::FunctionKeyList() {
   return items;
 }
 
-TfrmHotkey::TfrmHotkey(IDialogs& dialogs, std::string settingsPath)
-    : dialogs_(dialogs), settingsPath_(std::move(settingsPath)) {
+TfrmHotkey::TfrmHotkey(Services& services, std::string appDir)
+    : services_(services), appDir_(std::move(appDir)), settingsPath_(SettingsPath(appDir_)) {
   for (int slot = 0; slot < 4; ++slot) {
     First(slot).items = FirstPartItems();
     Second(slot).items = FullKeyList();
@@ -93,7 +95,7 @@ bool TfrmHotkey::btnOkClick() {
   bool failed = false;
   for (int slot = 0; slot < 4; ++slot) {
     if (First(slot).itemIndex > 1 && Second(slot).Text().empty()) {
-      dialogs_.MessageBox(MsgKind::Error, "Geben Sie noch den 2. Teil des HotKeys an!");
+      services_.dialogs.MessageBox(MsgKind::Error, "Geben Sie noch den 2. Teil des HotKeys an!");
       focusRequest = 2 * slot + 1;
       failed = true;
     }
@@ -104,7 +106,7 @@ bool TfrmHotkey::btnOkClick() {
   for (std::size_t a = 0; a < 4; ++a)
     for (std::size_t b = a + 1; b < 4; ++b) duplicate = duplicate || combinations[a] == combinations[b];
   if (duplicate) {
-    dialogs_.MessageBox(MsgKind::Error, "Ein HotKey ist doppelt vergeben!");
+    services_.dialogs.MessageBox(MsgKind::Error, "Ein HotKey ist doppelt vergeben!");
     failed = true;
   }
   if (failed) return false;
@@ -119,5 +121,11 @@ bool TfrmHotkey::btnOkClick() {
   settings.Save(doc);
   return true;
 }
+
+}  // namespace fenu
+
+namespace fenu {
+
+void TfrmHotkey::btnHilfeClick() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
 
 }  // namespace fenu

@@ -19,7 +19,7 @@ struct ComboState {
 
 class TfrmHotkey {
  public:
-  TfrmHotkey(IDialogs& dialogs, std::string settingsPath);
+  TfrmHotkey(Services& services, std::string appDir);
 
   static constexpr const char* kCaption = "Hotkey";
   static constexpr const char* kLabel2 = "Hotkey festlegen";
@@ -48,12 +48,14 @@ class TfrmHotkey {
   void SecondPartChange(int slot, int index);
   // True when the checks passed, the keys are written and the window closes with OK.
   bool btnOkClick();
+  void btnHilfeClick();
 
  private:
   ComboState& First(int slot) { return cbx[static_cast<std::size_t>(2 * slot)]; }
   ComboState& Second(int slot) { return cbx[static_cast<std::size_t>(2 * slot + 1)]; }
 
-  IDialogs& dialogs_;
+  Services& services_;
+  std::string appDir_;
   std::string settingsPath_;
 };
 

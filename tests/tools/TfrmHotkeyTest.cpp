@@ -20,7 +20,7 @@ int IndexOf(const std::vector<std::string>& items, const std::string& item) {
 struct Window {
   test::TempDir dir;
   FakeServices fake;
-  TfrmHotkey form{fake, dir.File("fenu.ini")};
+  TfrmHotkey form{fake.services, dir.Path()};
 
   void First(int slot, const std::string& item) { form.FirstPartChange(slot, IndexOf(form.cbx[2 * slot].items, item)); }
   void Second(int slot, const std::string& item) {
@@ -124,6 +124,12 @@ TEST(TfrmHotkey, MissingSecondPartsAreEachReportedAndNothingIsWritten) {
   EXPECT_EQ(w.form.focusRequest, 7);
   EXPECT_EQ(w.dir.Read("fenu.ini"), "");
   EXPECT_EQ(w.Shown(0), "[Strg]");  // choices stay as they were
+}
+
+TEST(TfrmHotkey, HelpOpensItsTopic) {
+  Window w;
+  w.form.btnHilfeClick();
+  EXPECT_EQ(w.fake.log, (Lines{"Help " + w.dir.Path() + "Hilfe\\Fenu.chm::/hotkey.htm"}));
 }
 
 TEST(TfrmHotkey, SameKeyWithDifferentModifiersIsAccepted) {
