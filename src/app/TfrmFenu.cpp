@@ -9,11 +9,11 @@ namespace fenu {
 
 bool AcquireSingleInstance(IInstance& instance, IDialogs& dialogs) {
   if (!instance.CreateOwnedMutexExisted(kMutexName)) return true;
-  dialogs.MessageBox(MsgKind::Plain, kAlreadyRunning);
+  dialogs.MessageDlg(MsgKind::Plain, kAlreadyRunning);
   return false;
 }
 
-void ShowFatalError(IDialogs& dialogs) { dialogs.MessageBox(MsgKind::Error, kFatalErrorText); }
+void ShowFatalError(IDialogs& dialogs) { dialogs.MessageDlg(MsgKind::Error, kFatalErrorText); }
 
 TfrmFenu::TfrmFenu(Services& services, IForms& forms, std::string appDir)
     : services_(services), forms_(forms), appDir_(std::move(appDir)), hotkeys_(services.hotkeys) {}
@@ -36,7 +36,7 @@ void TfrmFenu::FormDestroy() { hotkeys_.UnregisterAll(); }
 bool TfrmFenu::WindowGuard() {
   for (bool open : open_) {
     if (open) {
-      services_.dialogs.MessageBox(MsgKind::Information, kGuardText);
+      services_.dialogs.MessageDlg(MsgKind::Information, kGuardText);
       return false;
     }
   }
@@ -103,6 +103,7 @@ TfrmFenu::HotkeyDispatch TfrmFenu::HotkeyMessage(std::uint32_t id) {
   const WindowHandle target = services_.focus.CaptureTarget();
   services_.focus.ForceForeground(window_);
   const int slot = hotkeys_.SlotOf(id);
+  if (OnHotkeyDispatch) OnHotkeyDispatch({slot, target});
   switch (slot) {
     case 1: OpenSelection(target); break;
     case 2: OpenAbbreviation(target); break;

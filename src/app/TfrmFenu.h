@@ -3,6 +3,7 @@
 // hotkeys, and the Sendkeys flag. Its own window is never shown.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/Forms.h"
@@ -56,6 +57,8 @@ class TfrmFenu {
     WindowHandle target;
   };
   HotkeyDispatch HotkeyMessage(std::uint32_t id);
+  // Told of each hotkey after the target is captured and before its window opens.
+  std::function<void(const HotkeyDispatch&)> OnHotkeyDispatch;
 
   // True when no main window is open; otherwise shows the guard's box and answers false.
   bool WindowGuard();

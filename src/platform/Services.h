@@ -22,7 +22,7 @@ class IDialogs {
  public:
   virtual ~IDialogs() = default;
   // Modal box with German title and buttons ("&Ja", "&Nein", "OK", "Abbrechen").
-  virtual MsgResult MessageBox(MsgKind kind, std::string_view text, MsgButtons buttons = MsgButtons::Ok) = 0;
+  virtual MsgResult MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons = MsgButtons::Ok) = 0;
 };
 
 class IHotkeyService {

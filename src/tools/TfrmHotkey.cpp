@@ -95,7 +95,7 @@ bool TfrmHotkey::btnOkClick() {
   bool failed = false;
   for (int slot = 0; slot < 4; ++slot) {
     if (First(slot).itemIndex > 1 && Second(slot).Text().empty()) {
-      services_.dialogs.MessageBox(MsgKind::Error, "Geben Sie noch den 2. Teil des HotKeys an!");
+      services_.dialogs.MessageDlg(MsgKind::Error, "Geben Sie noch den 2. Teil des HotKeys an!");
       focusRequest = 2 * slot + 1;
       failed = true;
     }
@@ -106,7 +106,7 @@ bool TfrmHotkey::btnOkClick() {
   for (std::size_t a = 0; a < 4; ++a)
     for (std::size_t b = a + 1; b < 4; ++b) duplicate = duplicate || combinations[a] == combinations[b];
   if (duplicate) {
-    services_.dialogs.MessageBox(MsgKind::Error, "Ein HotKey ist doppelt vergeben!");
+    services_.dialogs.MessageDlg(MsgKind::Error, "Ein HotKey ist doppelt vergeben!");
     failed = true;
   }
   if (failed) return false;

@@ -106,10 +106,14 @@ TEST(TfrmFenu, HotkeyCapturesTargetBringsShellForwardAndOpensItsWindow) {
   s.shell.FormCreate();
   s.fake.log.clear();
   s.fake.focusedControl = 777;
-  const Lines expected[] = {{"CaptureTarget -> 777", "ForceForeground 42", "Show TfrmListe 777"},
-                            {"CaptureTarget -> 777", "ForceForeground 42", "Show TfrmMiniAuswahl 777"},
-                            {"CaptureTarget -> 777", "ForceForeground 42", "Show TfrmVerwaltung 0"},
-                            {"CaptureTarget -> 777", "ForceForeground 42", "Show TfrmFavFolder 0"}};
+  s.shell.OnHotkeyDispatch = [&](const TfrmFenu::HotkeyDispatch& d) {
+    s.fake.log.push_back("Dispatch " + std::to_string(d.slot) + " " + std::to_string(d.target));
+  };
+  const Lines expected[] = {
+      {"CaptureTarget -> 777", "ForceForeground 42", "Dispatch 1 777", "Show TfrmListe 777"},
+      {"CaptureTarget -> 777", "ForceForeground 42", "Dispatch 2 777", "Show TfrmMiniAuswahl 777"},
+      {"CaptureTarget -> 777", "ForceForeground 42", "Dispatch 3 777", "Show TfrmVerwaltung 0"},
+      {"CaptureTarget -> 777", "ForceForeground 42", "Dispatch 4 777", "Show TfrmFavFolder 0"}};
   for (int slot = 1; slot <= 4; ++slot) {
     s.fake.log.clear();
     const auto dispatch = s.shell.HotkeyMessage(s.shell.Hotkeys().Identifier(slot));
@@ -118,7 +122,7 @@ TEST(TfrmFenu, HotkeyCapturesTargetBringsShellForwardAndOpensItsWindow) {
   }
   s.fake.log.clear();
   EXPECT_EQ(s.shell.HotkeyMessage(1).slot, 0);
-  EXPECT_EQ(s.fake.log, (Lines{"CaptureTarget -> 777", "ForceForeground 42"}));
+  EXPECT_EQ(s.fake.log, (Lines{"CaptureTarget -> 777", "ForceForeground 42", "Dispatch 0 777"}));
 }
 
 TEST(TfrmFenu, GuardKeepsToOneMainWindowAndReleasesItAfterwards) {

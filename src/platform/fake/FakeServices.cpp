@@ -28,7 +28,7 @@ std::vector<std::string> FakeServices::LogOf(const std::string& prefix) const {
   return lines;
 }
 
-MsgResult FakeServices::MessageBox(MsgKind kind, std::string_view text, MsgButtons buttons) {
+MsgResult FakeServices::MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) {
   MsgResult answer = FirstButton(buttons);
   if (!messageAnswers.empty()) {
     answer = messageAnswers.front();

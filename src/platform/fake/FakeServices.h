@@ -46,7 +46,7 @@ class FakeServices : public IDialogs,
   // Log lines that start with prefix.
   std::vector<std::string> LogOf(const std::string& prefix) const;
 
-  MsgResult MessageBox(MsgKind kind, std::string_view text, MsgButtons buttons) override;
+  MsgResult MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) override;
   std::uint16_t AddAtom(std::string_view name) override;
   void DeleteAtom(std::uint16_t atom) override;
   bool RegisterHotkey(std::uint32_t id, unsigned modifiers, unsigned key) override;

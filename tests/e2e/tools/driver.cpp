@@ -26,7 +26,9 @@
 //   send HWND MSG WPARAM LPARAM   SendMessageTimeoutW, bounded; answers result and timeout
 //   foreground                    GetForegroundWindow and GetGUIThreadInfo of its thread
 //   focus HWND                    bring the top-level window of HWND forward, focus HWND
-//   capture HWND PATH             PrintWindow into a 24-bit BMP file
+//   capture HWND PATH             PrintWindow into a 24-bit BMP file; where that stays black
+//                                 (another process's window under Wine), a copy of the
+//                                 screen at the window's client area. Answers the rectangle.
 //   processes                     running processes (pid, parent, exe)
 //   kill PID                      TerminateProcess
 //   quit                          answers, then ends
@@ -582,70 +584,98 @@ std::string CmdFocus(HWND h) {
     return Obj().Bool("ok", true).Bool("foreground", fg != FALSE).Hwnd("focus", now).str();
 }
 
+// A 24-bit bottom-up DIB section selected into a memory DC, written out as a BMP file.
+class Picture {
+public:
+    Picture(int width, int height) {
+        bih_.biSize = sizeof bih_;
+        bih_.biWidth = width;
+        bih_.biHeight = height;  // bottom-up, as a BMP file stores it
+        bih_.biPlanes = 1;
+        bih_.biBitCount = 24;
+        bih_.biCompression = BI_RGB;
+        bih_.biSizeImage = ((static_cast<DWORD>(width) * 3 + 3) & ~3u) *
+                           static_cast<DWORD>(height);
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bmp_ = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&bih_), DIB_RGB_COLORS,
+                                &bits_, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        if (!dc_ || !bmp_) throw Failure("cannot make a bitmap");
+        old_ = SelectObject(dc_, bmp_);
+    }
+    ~Picture() {
+        SelectObject(dc_, old_);
+        DeleteObject(bmp_);
+        DeleteDC(dc_);
+    }
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    HDC dc() const { return dc_; }
+
+    bool Blank() const {
+        GdiFlush();
+        const auto* px = static_cast<const unsigned char*>(bits_);
+        for (DWORD i = 0; i < bih_.biSizeImage; ++i)
+            if (px[i] != 0) return false;
+        return true;
+    }
+
+    void Save(const std::wstring& path) const {
+        GdiFlush();
+        BITMAPFILEHEADER bfh{};
+        bfh.bfType = 0x4D42;  // "BM"
+        bfh.bfOffBits = sizeof bfh + sizeof bih_;
+        bfh.bfSize = bfh.bfOffBits + bih_.biSizeImage;
+        HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        bool written = false;
+        if (f != INVALID_HANDLE_VALUE) {
+            DWORD n = 0;
+            written = WriteFile(f, &bfh, sizeof bfh, &n, nullptr) &&
+                      WriteFile(f, &bih_, sizeof bih_, &n, nullptr) &&
+                      WriteFile(f, bits_, bih_.biSizeImage, &n, nullptr);
+            CloseHandle(f);
+        }
+        if (!written) throw Failure("cannot write " + Utf8(path));
+    }
+
+private:
+    BITMAPINFOHEADER bih_{};
+    HDC dc_ = nullptr;
+    HBITMAP bmp_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    void* bits_ = nullptr;
+};
+
 std::string CmdCapture(HWND h, const std::wstring& path) {
     RECT r{};
     GetWindowRect(h, &r);
-    const int w = r.right - r.left;
-    const int ht = r.bottom - r.top;
-    if (w <= 0 || ht <= 0) throw Failure("window has no area");
-
-    BITMAPINFOHEADER bih{};
-    bih.biSize = sizeof bih;
-    bih.biWidth = w;
-    bih.biHeight = ht;  // bottom-up, as a BMP file stores it
-    bih.biPlanes = 1;
-    bih.biBitCount = 24;
-    bih.biCompression = BI_RGB;
-    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
-    bih.biSizeImage = stride * static_cast<DWORD>(ht);
-
+    if (r.right <= r.left || r.bottom <= r.top) throw Failure("window has no area");
+    {
+        Picture whole(r.right - r.left, r.bottom - r.top);
+        if (PrintWindow(h, whole.dc(), 0) && !whole.Blank()) {
+            whole.Save(path);
+            return Obj().Bool("ok", true).Str("method", std::string("print"))
+                .Raw("rect", RectJson(r)).str();
+        }
+    }
+    // A window of another process can't paint into our DC under Wine: PrintWindow leaves the
+    // bitmap black. Copy what the screen shows of the client area instead (without a window
+    // manager nobody draws the caption, so the client area is all there is to see).
+    RECT c{};
+    GetClientRect(h, &c);
+    MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&c), 2);
+    if (c.right <= c.left || c.bottom <= c.top) throw Failure("window has no client area");
+    Picture client(c.right - c.left, c.bottom - c.top);
     HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&bih), DIB_RGB_COLORS,
-                                   &bits, nullptr, 0);
+    BitBlt(client.dc(), 0, 0, c.right - c.left, c.bottom - c.top, screen, c.left, c.top,
+           SRCCOPY);
     ReleaseDC(nullptr, screen);
-    if (!bmp) {
-        DeleteDC(mem);
-        throw Failure("CreateDIBSection failed");
-    }
-    HGDIOBJ old = SelectObject(mem, bmp);
-    // A window of another process can't draw into our DC under Wine (PrintWindow leaves the
-    // bitmap black); then copy what the screen shows at the window's place instead.
-    const char* method = "print";
-    BOOL printed = PrintWindow(h, mem, 0);
-    GdiFlush();
-    const auto* px = static_cast<const unsigned char*>(bits);
-    bool blank = true;
-    for (DWORD i = 0; i < bih.biSizeImage && blank; ++i) blank = px[i] == 0;
-    if (!printed || blank) {
-        HDC desk = GetDC(nullptr);
-        BitBlt(mem, 0, 0, w, ht, desk, r.left, r.top, SRCCOPY);
-        ReleaseDC(nullptr, desk);
-        GdiFlush();
-        method = "screen";
-    }
-    SelectObject(mem, old);
-
-    BITMAPFILEHEADER bfh{};
-    bfh.bfType = 0x4D42;  // "BM"
-    bfh.bfOffBits = sizeof bfh + sizeof bih;
-    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool written = false;
-    if (f != INVALID_HANDLE_VALUE) {
-        DWORD n = 0;
-        written = WriteFile(f, &bfh, sizeof bfh, &n, nullptr) &&
-                  WriteFile(f, &bih, sizeof bih, &n, nullptr) &&
-                  WriteFile(f, bits, bih.biSizeImage, &n, nullptr);
-        CloseHandle(f);
-    }
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    if (!written) throw Failure("cannot write " + Utf8(path));
-    return Obj().Bool("ok", true).Str("method", std::string(method)).Num("width", w)
-        .Num("height", ht).str();
+    client.Save(path);
+    return Obj().Bool("ok", true).Str("method", std::string("screen")).Raw("rect", RectJson(c))
+        .str();
 }
 
 std::string CmdProcesses() {

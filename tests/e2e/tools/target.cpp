@@ -3,7 +3,8 @@
 // One window (class "FenuTarget", title "Zielprogramm") holding one multi-line edit control,
 // which has the keyboard focus whenever the window is active. At start the edit control's HWND
 // is written in decimal to FILE.hwnd; every 200 ms the edit's text is written to FILE as UTF-8
-// (through FILE.tmp and a rename, so a reader never sees half a file).
+// (through FILE.tmp and a rename, so a reader never sees half a file). It reports its start and
+// its end with OutputDebugStringW ("target: ready edit=HWND ..." and "target: closing").
 
 #include <windows.h>
 #include <shellapi.h>
@@ -72,6 +73,7 @@ LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         KillTimer(h, kTimerId);
         SaveText();
+        OutputDebugStringW(L"target: closing");
         PostQuitMessage(0);
         return 0;
     default:
@@ -106,11 +108,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR cmdLine, int) {
     SetFocus(g_edit);
 
     SaveText();  // the text file exists before the HWND file announces the window
-    if (!WriteWhole(g_file + L".hwnd",
-                    std::to_string(reinterpret_cast<uintptr_t>(g_edit)))) {
+    const std::string edit = std::to_string(reinterpret_cast<uintptr_t>(g_edit));
+    if (!WriteWhole(g_file + L".hwnd", edit)) {
         DestroyWindow(main);
         return 1;
     }
+    // Non-ASCII and quotes on purpose: the harness must decode Wine's escapes.
+    OutputDebugStringW((L"target: ready edit=" + std::wstring(edit.begin(), edit.end()) +
+                        L" \"\u00c4\u00f6\u00fc\u00df\\\u20ac\"\n").c_str());
 
     MSG m;
     while (GetMessageW(&m, nullptr, 0, 0) > 0) {

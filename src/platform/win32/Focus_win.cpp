@@ -1,0 +1,75 @@
+#include "platform/win32/Win32Services_win.h"
+
+namespace fenu::win32 {
+namespace {
+
+struct OsVersion {
+  bool ntFamily;
+  DWORD major;
+  DWORD minor;
+};
+
+// The real version: GetVersionEx answers what the manifest allows it to.
+OsVersion QueryOsVersion() {
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
+    auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
+        reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
+    if (rtlGetVersion && rtlGetVersion(&info) == 0) return {true, info.dwMajorVersion, info.dwMinorVersion};
+  }
+  return {true, 10, 0};
+}
+
+bool BringForward(HWND window) {
+  BringWindowToTop(window);
+  SetForegroundWindow(window);
+  return GetForegroundWindow() == window;
+}
+
+}  // namespace
+
+WindowHandle Win32Focus::CaptureTarget() {
+  HWND foreground = GetForegroundWindow();
+  const DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
+  const DWORD ownThread = GetCurrentThreadId();
+  if (foregroundThread == ownThread) return reinterpret_cast<WindowHandle>(GetFocus());
+  if (!AttachThreadInput(ownThread, foregroundThread, TRUE)) return 0;
+  HWND focus = GetFocus();
+  AttachThreadInput(ownThread, foregroundThread, FALSE);
+  return reinterpret_cast<WindowHandle>(focus);
+}
+
+bool Win32Focus::ForceForeground(WindowHandle handle) {
+  HWND window = reinterpret_cast<HWND>(handle);
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  if (GetForegroundWindow() == window) return true;
+
+  const OsVersion os = QueryOsVersion();
+  const bool modern = (os.ntFamily && os.major > 4) || (!os.ntFamily && (os.major > 4 || (os.major == 4 && os.minor > 0)));
+  if (!modern) return BringForward(window);
+
+  const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+  const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
+  bool done = false;
+  if (AttachThreadInput(windowThread, foregroundThread, TRUE)) {
+    BringWindowToTop(window);
+    SetForegroundWindow(window);
+    AttachThreadInput(windowThread, foregroundThread, FALSE);
+    done = GetForegroundWindow() == window;
+  }
+  if (!done) {
+    // The foreground lock refused us: lift it for one call and put it back at once.
+    DWORD timeout = 0;
+    SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
+    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+    BringWindowToTop(window);
+    SetForegroundWindow(window);
+    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(timeout)),
+                          SPIF_SENDCHANGE);
+  }
+  return GetForegroundWindow() == window;
+}
+
+}  // namespace fenu::win32

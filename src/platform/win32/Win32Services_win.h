@@ -1,0 +1,63 @@
+#pragma once
+// The real operating system behind the core's service interfaces.
+#include <windows.h>
+
+#include "platform/Services.h"
+
+namespace fenu::win32 {
+
+class Win32Dialogs : public IDialogs {
+ public:
+  MsgResult MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) override;
+};
+
+class Win32Hotkeys : public IHotkeyService {
+ public:
+  // Hotkeys are registered for the shell's own window.
+  void SetWindow(HWND window) { window_ = window; }
+  std::uint16_t AddAtom(std::string_view name) override;
+  void DeleteAtom(std::uint16_t atom) override;
+  bool RegisterHotkey(std::uint32_t id, unsigned modifiers, unsigned key) override;
+  void UnregisterHotkey(std::uint32_t id) override;
+
+ private:
+  HWND window_ = nullptr;
+};
+
+class Win32Focus : public IFocus {
+ public:
+  WindowHandle CaptureTarget() override;
+  bool ForceForeground(WindowHandle window) override;
+};
+
+class Win32ShellExec : public IShellExec {
+ public:
+  void Execute(std::string_view target, std::string_view arguments, ShowState state) override;
+};
+
+class Win32HelpViewer : public IHelpViewer {
+ public:
+  void ShowTopic(std::string_view helpFile, std::string_view topic) override;
+};
+
+class Win32Instance : public IInstance {
+ public:
+  ~Win32Instance() override;
+  bool CreateOwnedMutexExisted(std::string_view name) override;
+
+ private:
+  HANDLE mutex_ = nullptr;
+};
+
+// All of them together, as the windows take them.
+struct Win32Services {
+  Win32Dialogs dialogs;
+  Win32Hotkeys hotkeys;
+  Win32Focus focus;
+  Win32ShellExec shell;
+  Win32HelpViewer help;
+  Win32Instance instance;
+  Services services{dialogs, hotkeys, focus, shell, help, instance};
+};
+
+}  // namespace fenu::win32

@@ -1,0 +1,74 @@
+#pragma once
+// Base of every window built in code: a window class registered as a copy of the dialog class
+// (so Tab, Enter, Escape and the default button come from the dialog manager), controls added
+// from 96-DPI coordinates, and a modal loop through IsDialogMessageW. Create() is kept apart from
+// ShowModal() so that a form can also be driven modelessly.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace fenu::ui {
+
+class Form {
+ public:
+  Form(const wchar_t* className, int clientWidth, int clientHeight);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Creates the window and its controls, hidden.
+  HWND Create(HWND owner);
+  // Creates the window if needed, shows it and runs its modal loop; returns the modal result
+  // (IDOK, IDCANCEL, ...). The owner is disabled meanwhile.
+  int ShowModal(HWND owner);
+  // Ends the modal loop with result, if OnCloseQuery agrees.
+  void Close(int result);
+  HWND Handle() const { return hwnd_; }
+  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+ protected:
+  virtual void OnCreate() = 0;
+  virtual void OnShow() {}
+  // A control's WM_COMMAND; unhandled IDOK and IDCANCEL close the window with that result.
+  virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+  virtual bool OnCloseQuery(int /*result*/) { return true; }
+  virtual void OnClose(int /*result*/) {}
+  // Any other message; return true when handled, with its result.
+  virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
+
+  void SetCaption(std::string_view caption);
+  void SetCentreOnScreen(bool onScreen) { centreOnScreen_ = onScreen; }
+
+  HWND AddControl(int id, const wchar_t* windowClass, std::string_view text, DWORD style, int x, int y, int w,
+                  int h, DWORD exStyle = 0);
+  HWND AddLabel(int id, std::string_view text, int x, int y, int w, int h, DWORD extraStyle = 0);
+  HWND AddButton(int id, std::string_view text, int x, int y, int w, int h, bool isDefault = false);
+  HWND AddCheckBox(int id, std::string_view text, int x, int y, int w, int h);
+  // A drop-down list without free typing; h is the height of the opened list.
+  HWND AddComboList(int id, int x, int y, int w, int h);
+  // The decorative title strip with a colour gradient and a white bold heading.
+  HWND AddGradientBar(int id, std::string_view text, int x, int y, int w, int h);
+
+  int Scale(int pixels) const;
+  static HFONT MessageFont();
+  static HFONT BoldFont();
+  static HFONT BoldUnderlinedFont();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void RegisterClassOnce();
+  void CentreWindow(HWND owner);
+
+  const wchar_t* className_;
+  int clientWidth_;
+  int clientHeight_;
+  HWND hwnd_ = nullptr;
+  int dpi_ = 96;
+  bool centreOnScreen_ = true;
+  bool ended_ = false;
+  int result_ = IDCANCEL;
+};
+
+}  // namespace fenu::ui
