@@ -12,6 +12,7 @@ class TfrmIniMessageView : public ui::Form {
 
  protected:
   void OnCreate() override;
+  HWND InitialFocus() override { return Item(btnOK); }
   void OnClose(int result) override;
 
  private:

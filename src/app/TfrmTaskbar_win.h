@@ -12,6 +12,7 @@ class TfrmTaskbarView : public ui::Form {
 
  protected:
   void OnCreate() override;
+  HWND InitialFocus() override { return Item(btnOk); }
   void OnClose(int result) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnCommand(int id, int code, HWND control) override;

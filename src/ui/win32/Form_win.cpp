@@ -110,7 +110,7 @@ int Form::ShowModal(HWND owner) {
   OnShow();
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
-  if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
+  if (HWND first = InitialFocus()) SetFocus(first);
 
   MSG msg;
   bool quit = false;

@@ -30,6 +30,8 @@ class Form {
  protected:
   virtual void OnCreate() = 0;
   virtual void OnShow() {}
+  // The control that has the focus when the window appears; by default the first tab stop.
+  virtual HWND InitialFocus() { return GetNextDlgTabItem(hwnd_, nullptr, FALSE); }
   // A control's WM_COMMAND; unhandled IDOK and IDCANCEL close the window with that result.
   virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
   virtual bool OnCloseQuery(int /*result*/) { return true; }
