@@ -23,6 +23,7 @@ import traceback
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, str(HERE / "harness"))
 
 import fenu_e2e as e2e  # noqa: E402
@@ -90,7 +91,7 @@ def run_one(session: e2e.Session, name: str, func, default_timeout: float,
         reason = f"timed out after {limit:g} s"
     print(f"FAIL {name} ({took:.1f} s): {reason} [{t.dir / 'failure.txt'}]", flush=True)
     if verbose:
-        print((t.dir / "failure.txt").read_text("utf-8"), file=sys.stderr, flush=True)
+        print((t.dir / "failure.txt").read_text("utf-8"), flush=True)
     return False
 
 

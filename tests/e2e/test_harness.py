@@ -6,25 +6,32 @@ import fenu_e2e as e2e
 
 
 def test_typed_keys_arrive_in_focused_target(t):
-    target = t.start_target()
+    first = t.start_target("first")
+    second = t.start_target("second")  # in front now, over the first
 
-    # The driver sees the window, owned by the process we started, with the edit focused.
-    win = t.driver.wait_window(cls="FenuTarget", title="Zielprogramm")
-    assert win["hwnd"] == target.hwnd
-    assert win["pid"] == t.winpid(target.program)
-    assert win["enabled"] and win["xid"] != 0
-    edit = t.driver.child(target.hwnd, id=100)
-    assert edit["hwnd"] == target.edit and edit["class"] == "Edit" and edit["text"] == ""
+    # The driver sees both windows, each owned by the process we started, edits empty.
+    for target in (first, second):
+        win = t.driver.wait_window(cls="FenuTarget", title="Zielprogramm",
+                                   where=lambda w, h=target.hwnd: w["hwnd"] == h)
+        assert win["pid"] == t.winpid(target.program)
+        assert win["enabled"] and win["xid"] != 0
+        edit = t.driver.child(target.hwnd, id=100)
+        assert (edit["hwnd"], edit["class"], edit["text"]) == (target.edit, "Edit", "")
+    assert t.winpid(first.program) != t.winpid(second.program)
 
-    target.focus()
+    first.focus()
+    fg = t.driver.foreground()
+    assert (fg["hwnd"], fg["focus"], fg["focusclass"]) == (first.hwnd, first.edit, "Edit")
     t.type_text("Hallo Welt 42")
     t.key("Return")
     t.type_text("zweite <Zeile> & Ende!")
-    assert target.wait_text("Hallo Welt 42\r\nzweite <Zeile> & Ende!") \
-        == t.driver.info(target.edit)["text"]
+    assert first.wait_text("Hallo Welt 42\r\nzweite <Zeile> & Ende!") \
+        == t.driver.info(first.edit)["text"]
 
-    fg = t.driver.foreground()
-    assert (fg["hwnd"], fg["focus"], fg["focusclass"]) == (target.hwnd, target.edit, "Edit")
+    second.focus()
+    t.key("shift+a", "b")
+    second.wait_text("Ab")
+    assert first.text() == "Hallo Welt 42\r\nzweite <Zeile> & Ende!"
 
 
 def test_driver_text_round_trip_and_exit(t):
@@ -53,9 +60,9 @@ def test_window_capture_and_screenshot(t):
     t.driver.settext(target.edit, "Bildschirmfoto")
     target.wait_text("Bildschirmfoto")
 
-    client = t.driver.info(target.hwnd)["client"]
+    rect = t.driver.info(target.hwnd)["rect"]
     png = t.capture(target.hwnd, "target")
-    assert _png_size(png) == (client["right"] - client["left"], client["bottom"] - client["top"])
+    assert _png_size(png) == (rect["right"] - rect["left"], rect["bottom"] - rect["top"])
     assert _colours(png) > 2, "the capture is blank"
 
     shot = t.screenshot("screen")
@@ -69,4 +76,4 @@ def _png_size(path):
 
 
 def _colours(path):
-    return int(e2e._run(["identify", "-format", "%k", str(path)]).stdout.strip())
+    return int(e2e.host_run(["identify", "-format", "%k", str(path)]).stdout.strip())

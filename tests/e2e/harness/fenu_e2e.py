@@ -13,11 +13,16 @@ Standard library only. The pieces:
 - Driver: the persistent ``driver.exe`` that reads and drives other programs' windows.
 - Target: ``target.exe``, one multi-line edit control whose text appears in a file.
 
-Keyboard input comes from xdotool. There is no window manager: X delivers keys to the window
-that has the X input focus, or, when the focus is the root window, to the window under the
-pointer. Wine then hands them to the foreground window's thread. So before pressing keys,
-give some Wine window the focus (``t.focus_x(hwnd)``, ``target.focus()``) or put the pointer
-over one.
+Keyboard input comes from xdotool; there is no window manager. The prefix is set up so that
+Wine manages its windows itself (see PREFIX_SETTINGS): a window that a program brings to the
+front also gets the X input focus, so keys typed with xdotool reach Windows' foreground window
+as on Windows. Keys reach Wine only through the X focus, though: before pressing keys (global
+hotkeys included) make sure a Wine window is in front, e.g. ``target.focus()`` or
+``t.focus_window(hwnd)``; an open popup menu needs ``t.choose_from_menu(n)``. Input that a
+program synthesises itself (SendInput, keybd_event) needs none of this.
+
+Tray icons: with no system tray on the display Wine shows them in its own small window "Wine
+System Tray" at the top left; ``t.click_tray_icon()`` clicks one there with the real mouse.
 """
 
 from __future__ import annotations
@@ -52,6 +57,21 @@ WM_CLOSE = 0x0010
 BM_CLICK = 0x00F5
 MSGBOX_TEXT_ID = 0xFFFF
 PREFIX_READY_MARK = ".fenu-e2e-ready"
+PREFIX_VERSION = "2"  # raise when PREFIX_SETTINGS change: existing prefixes are re-configured
+# Settings of the test prefix:
+# - no crash dialog: a crashing program ends (winedbg writes its backtrace to stderr);
+# - Managed=N: Wine itself places and decorates the windows and moves the X focus to the
+#   foreground window, as Windows would; with "managed" windows and no window manager the
+#   X focus stays put (keys are lost) and hiding or closing a window waits 2 s for a window
+#   manager that never answers.
+PREFIX_SETTINGS = """REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="N"
+"""
 
 
 class Timeout(AssertionError):
@@ -99,8 +119,8 @@ def strip_amp(text: str) -> str:
     return re.sub(r"&(.)", r"\1", text)
 
 
-def _run(cmd: list[str], env: dict | None = None, timeout: float = 30.0, check: bool = True,
-         capture: bool = True) -> subprocess.CompletedProcess:
+def host_run(cmd: list[str], env: dict | None = None, timeout: float = 30.0,
+             check: bool = True, capture: bool = True) -> subprocess.CompletedProcess:
     """Runs a host command with a bound. capture=False for commands that leave daemons behind
     (wineserver -p, wineboot), which would otherwise hold the output pipes open."""
     out = subprocess.PIPE if capture else subprocess.DEVNULL
@@ -111,8 +131,10 @@ def _run(cmd: list[str], env: dict | None = None, timeout: float = 30.0, check: 
 # ---- AppDir -------------------------------------------------------------------------------
 
 
-def make_appdir(folder: os.PathLike | str, build_dir: os.PathLike | str = DEFAULT_BUILD) -> Path:
-    """A fresh folder holding only Fenu.exe and Hilfe/ (if built) from build_dir."""
+def make_appdir(folder: os.PathLike | str, build_dir: os.PathLike | str = DEFAULT_BUILD,
+                ini: str | None = None) -> Path:
+    """A fresh folder holding only Fenu.exe and Hilfe/ (if built) from build_dir, and
+    fenu.ini with the text ini if given (written in code page 1252 with CRLF line ends)."""
     folder = Path(folder)
     build_dir = Path(build_dir)
     exe = build_dir / "Fenu.exe"
@@ -125,6 +147,9 @@ def make_appdir(folder: os.PathLike | str, build_dir: os.PathLike | str = DEFAUL
     help_dir = build_dir / "Hilfe"
     if help_dir.is_dir():
         shutil.copytree(help_dir, folder / "Hilfe")
+    if ini is not None:
+        text = ini.replace("\r\n", "\n").replace("\n", "\r\n")
+        (folder / "fenu.ini").write_bytes(text.encode("cp1252"))
     return folder
 
 
@@ -240,8 +265,12 @@ class Driver:
         self._reader = threading.Thread(target=self._read, daemon=True)
         self._reader.start()
         self._lock = threading.Lock()
-        hello = self._answer(timeout, "start")
-        self.pid = hello["pid"]
+        try:
+            self.pid = self._answer(timeout, "start")["pid"]
+        except BaseException:
+            self.popen.kill()
+            self._stderr.close()
+            raise
 
     def _read(self) -> None:
         for raw in self.popen.stdout:
@@ -264,7 +293,13 @@ class Driver:
         with self._lock:
             self.popen.stdin.write(line.encode("utf-8") + b"\n")
             self.popen.stdin.flush()
-            answer = self._answer(timeout, line[:80])
+            try:
+                answer = self._answer(timeout, line[:80])
+            except Timeout:
+                # A late answer would be taken for the next command's: end this driver;
+                # TestContext.driver starts a new one on next use.
+                self.popen.kill()
+                raise
         if check and not answer.get("ok"):
             raise DriverError(f"{line[:80]!r}: {answer.get('error')}")
         return answer
@@ -463,7 +498,7 @@ class Target:
         hwnd_file = Path(str(text_file) + ".hwnd")
         self.edit = int(wait_for(lambda: hwnd_file.is_file() and hwnd_file.read_text().strip(),
                                  20.0, what="target.exe to start"))
-        self.hwnd = t.driver.info(self.edit)["parent"]
+        self.hwnd = t.driver.info(self.edit)["root"]
 
     def text(self) -> str:
         """What the edit control held at its last save (at most 200 ms ago)."""
@@ -487,10 +522,8 @@ class Target:
         return last[0]
 
     def focus(self) -> None:
-        """Gives the target window the X input focus and waits until its edit has the focus."""
-        self.t.focus_x(self.hwnd)
-        wait_for(lambda: self.t.driver.foreground().get("focus") == self.edit, 5.0,
-                 what="target edit control to have the focus")
+        """Brings the target to the front with the keyboard focus in its edit control."""
+        self.t.focus_window(self.edit)
 
 
 # ---- session ------------------------------------------------------------------------------
@@ -610,8 +643,12 @@ class Session:
             raise RuntimeError("Xvfb did not start; see " + str(self.artifacts / "xvfb.log"))
         self.display = ":" + number
         env = dict(os.environ, DISPLAY=self.display)
-        wait_for(lambda: _run(["xdpyinfo"], env=env, check=False).returncode == 0, 10,
+        wait_for(lambda: host_run(["xdpyinfo"], env=env, check=False).returncode == 0, 10,
                  what="Xvfb to answer")
+
+    def check_display(self) -> None:
+        if self._xvfb is None or self._xvfb.poll() is not None:
+            raise RuntimeError(f"Xvfb has ended; see {self.artifacts / 'xvfb.log'}")
 
     def env(self, lang: str = "C", debug: str = DEBUG_CHANNELS) -> dict:
         """The environment of every Wine process; lang "de" for a German Windows."""
@@ -631,34 +668,35 @@ class Session:
         return env
 
     def _ensure_prefix(self) -> None:
-        """Creates the prefix once (10-15 s); later runs reuse it."""
-        if (self.prefix / PREFIX_READY_MARK).is_file():
+        """Creates (10-15 s) and configures the prefix once; later runs reuse it."""
+        mark = self.prefix / PREFIX_READY_MARK
+        if mark.is_file() and mark.read_text().strip() == PREFIX_VERSION:
             return
-        self.log(f"e2e: creating Wine prefix {self.prefix} (once, about 15 s)")
         env = self.env(debug="-all")
-        if self.prefix.exists():
-            _run(["wineserver", "-k"], env=env, check=False, capture=False)
-            shutil.rmtree(self.prefix)
-        _run(["wineboot", "-i"], env=env, timeout=300, capture=False)
-        # No crash dialog: a crashing program ends (and winedbg writes to its stderr).
-        _run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
-              "/t", "REG_DWORD", "/d", "0", "/f"], env=env, timeout=120, capture=False)
-        _run(["wineserver", "-k"], env=env, check=False, capture=False)
-        _run(["wineserver", "-w"], env=env, timeout=120, capture=False)
-        (self.prefix / PREFIX_READY_MARK).write_text("ok\n")
+        if not (self.prefix / "system.reg").is_file():
+            self.log(f"e2e: creating Wine prefix {self.prefix} (once, about 15 s)")
+            if self.prefix.exists():
+                host_run(["wineserver", "-k"], env=env, check=False, capture=False)
+                shutil.rmtree(self.prefix)
+            host_run(["wineboot", "-i"], env=env, timeout=300, capture=False)
+        reg = self.prefix / "fenu-e2e.reg"
+        reg.write_text(PREFIX_SETTINGS.replace("\n", "\r\n"), encoding="ascii")
+        host_run(["wine", "regedit", "/S", winpath(reg)], env=env, timeout=120, capture=False)
+        host_run(["wineserver", "-w"], env=env, timeout=120, capture=False)
+        mark.write_text(PREFIX_VERSION + "\n")
 
     def start_wineserver(self, env: dict) -> None:
         """A fresh persistent wineserver: stops any old one of this prefix first."""
         self.stop_wineserver(env)
-        _run(["wineserver", "-p"], env=env, timeout=30, capture=False)
+        host_run(["wineserver", "-p"], env=env, timeout=30, capture=False)
         self._server_env = env
 
     def stop_wineserver(self, env: dict | None = None) -> None:
         """Ends the wineserver of this prefix and every Wine process in it."""
         env = env or self._server_env or self.env()
-        _run(["wineserver", "-k"], env=env, check=False, timeout=30, capture=False)
+        host_run(["wineserver", "-k"], env=env, check=False, timeout=30, capture=False)
         try:
-            _run(["wineserver", "-w"], env=env, check=False, timeout=30, capture=False)
+            host_run(["wineserver", "-w"], env=env, check=False, timeout=30, capture=False)
         except subprocess.TimeoutExpired:
             self.log("e2e: wineserver did not end within 30 s")
         self._server_env = None
@@ -666,13 +704,13 @@ class Session:
 
 def german_locale_path() -> str | None:
     """LOCPATH for de_DE.UTF-8: None if the system has it, else a generated copy."""
-    have = _run(["locale", "-a"], check=False).stdout.split()
+    have = host_run(["locale", "-a"], check=False).stdout.split()
     if any(name.lower().replace("-", "") in ("de_de.utf8",) for name in have):
         return None
     target = LOCALE_DIR / "de_DE.UTF-8"
     if not (target / "LC_CTYPE").exists():
         LOCALE_DIR.mkdir(parents=True, exist_ok=True)
-        r = _run(["localedef", "-i", "de_DE", "-f", "UTF-8", str(target)], check=False,
+        r = host_run(["localedef", "-i", "de_DE", "-f", "UTF-8", str(target)], check=False,
                  timeout=120)
         if not (target / "LC_CTYPE").exists():
             raise RuntimeError(f"localedef failed: {r.stderr.strip()}")
@@ -701,6 +739,7 @@ class TestContext:
     # -- life cycle (called by the runner) --
 
     def begin(self) -> None:
+        self.session.check_display()
         self.session.start_wineserver(self.env)
 
     def end(self, failed: bool) -> None:
@@ -754,9 +793,9 @@ class TestContext:
         self.programs.append(program)
         return program
 
-    def make_appdir(self, name: str = "app") -> Path:
-        """A fresh AppDir in the test's folder: Fenu.exe and Hilfe/ only."""
-        return make_appdir(self.dir / name, self.session.build_dir)
+    def make_appdir(self, name: str = "app", ini: str | None = None) -> Path:
+        """A fresh AppDir in the test's folder: Fenu.exe, Hilfe/ and fenu.ini if ini is given."""
+        return make_appdir(self.dir / name, self.session.build_dir, ini)
 
     def start_fenu(self, appdir: os.PathLike | str | None = None, name: str = "fenu") -> Program:
         """Starts Fenu.exe from appdir (a fresh one if not given), with appdir as working dir."""
@@ -794,7 +833,7 @@ class TestContext:
 
     def xdotool(self, *args: str, timeout: float = 15.0) -> str:
         env = dict(self.env, LANG="C.UTF-8")  # a UTF-8 locale for non-ASCII text
-        r = _run(["xdotool", *args], env=env, timeout=timeout, check=False)
+        r = host_run(["xdotool", *args], env=env, timeout=timeout, check=False)
         if r.returncode != 0:
             raise RuntimeError(f"xdotool {' '.join(args)}: {r.stderr.strip()}")
         return r.stdout
@@ -807,8 +846,16 @@ class TestContext:
         """Types text key by key (keep to ASCII: Wine loses some non-ASCII characters)."""
         self.xdotool("type", "--delay", str(delay_ms), "--", text)
 
+    def mouse_position(self) -> tuple[int, int]:
+        out = self.xdotool("getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
     def move_to(self, x: int, y: int) -> None:
-        self.xdotool("mousemove", "--sync", str(x), str(y))
+        """Moves the pointer and waits until it is there (``mousemove --sync`` would wait
+        forever when the pointer is there already)."""
+        self.xdotool("mousemove", str(x), str(y))
+        wait_for(lambda: self.mouse_position() == (x, y), 5, what=f"pointer at {x},{y}")
 
     def click_at(self, x: int, y: int, button: int = 1) -> None:
         """A real mouse click at screen coordinates."""
@@ -822,9 +869,48 @@ class TestContext:
             raise AssertionError(f"window {hwnd} has no X window")
         return w["xid"]
 
-    def focus_x(self, hwnd: int) -> None:
-        """Gives a visible top-level window the X input focus (no window manager here)."""
-        self.xdotool("windowfocus", "--sync", str(self.xid(hwnd)), timeout=10)
+    def x_focus(self) -> int:
+        """The X window that has the X input focus (keys go there)."""
+        return int(self.xdotool("getwindowfocus").strip())
+
+    def focus_window(self, hwnd: int, timeout: float = 5.0) -> None:
+        """Makes a window (or control) the foreground and keyboard focus, and waits until the
+        X focus has followed, so that keys from xdotool arrive there."""
+        top = self.driver.info(hwnd)["root"]
+        xid = self.xid(top)
+        last_try = [0.0]
+
+        def focused():
+            fg = self.driver.foreground()
+            on_window = fg["hwnd"] == top and (hwnd == top or fg.get("focus") == hwnd)
+            x_ok = self.x_focus() == xid
+            if on_window and x_ok:
+                return True
+            if time.monotonic() - last_try[0] > 0.5:  # again, if a window came up meanwhile
+                last_try[0] = time.monotonic()
+                if fg["hwnd"] == top and not x_ok:
+                    # Windows has activated it, but the X focus was left elsewhere (another
+                    # window took the foreground in between): move the X focus by hand.
+                    self.xdotool("windowfocus", str(xid))
+                else:
+                    self.driver.focus(hwnd)
+            return False
+        wait_for(focused, timeout, what=f"window {hwnd} to have the keyboard focus")
+
+    def wait_popup_menu(self, timeout: float = 5.0) -> dict:
+        """The open popup menu (a top-level window of class #32768)."""
+        return self.driver.wait_window(cls="#32768", timeout=timeout)
+
+    def choose_from_menu(self, position: int) -> None:
+        """Chooses a command of the open popup menu with the keyboard, as a user would.
+
+        position counts the commands from 0 at the top, without separators and hidden items.
+        (The menu's items can't be read from another process under Wine.)
+        """
+        menu = self.wait_popup_menu()
+        # The menu's owner is the hidden shell window, which can't hold the X focus.
+        self.xdotool("windowfocus", "--sync", str(menu["xid"]), timeout=10)
+        self.key(*(["Down"] * (position + 1)), "Return")
 
     # -- tray --
 
@@ -856,20 +942,19 @@ class TestContext:
     def screenshot(self, name: str) -> Path:
         """The whole virtual screen as <test dir>/<name>.png."""
         path = self.dir / f"{name}.png"
-        _run(["import", "-window", "root", str(path)], env=self.env, timeout=30)
+        host_run(["import", "-window", "root", str(path)], env=self.env, timeout=30)
         return path
 
     def capture(self, hwnd: int, name: str) -> Path:
         """One window as <test dir>/<name>.png.
 
         A window of another process can't paint into the driver under Wine, so this is a copy
-        of the screen at the window's client area (there is no caption without a window
-        manager): keep the window uncovered.
+        of the screen at the window's place: keep the window uncovered.
         """
         bmp = self.dir / f"{name}.bmp"
         png = self.dir / f"{name}.png"
         self.driver.capture_bmp(hwnd, bmp)
-        _run(["convert", str(bmp), str(png)], timeout=30)
+        host_run(["convert", str(bmp), str(png)], timeout=30)
         bmp.unlink()
         return png
 

@@ -8,10 +8,14 @@
 // A TEXT or PATH argument is the rest of the line: a JSON string literal when it starts with
 // a double quote (so it can hold line breaks), otherwise taken as it stands.
 //
-//   windows                       all top-level windows
+//   windows                       all top-level windows: hwnd, class, title, visible, enabled,
+//                                 owner, pid, tid, style, exstyle, xid (Wine's X11 window, for
+//                                 xdotool), rect and client (screen coordinates)
 //   info HWND                     one window, with the details that children gives
-//   children HWND                 all descendants: id, class, text, state; check state of
-//                                 buttons; selection and items of combo and list boxes
+//   children HWND                 all descendants: hwnd, parent, root, id, class, text,
+//                                 visible, enabled, style, pid, rect, client; "check" of
+//                                 buttons; "selected", "count", "items" of combo and list
+//                                 boxes (and "dropped" of combo boxes)
 //   tree HWND                     items of a SysTreeView32 (handle, level, text, state)
 //   listview HWND                 rows of a SysListView32 (texts of all columns, selection)
 //   click HWND                    PostMessage BM_CLICK (posted: a modal box it opens can't
@@ -25,10 +29,11 @@
 //   post HWND MSG WPARAM LPARAM   PostMessageW
 //   send HWND MSG WPARAM LPARAM   SendMessageTimeoutW, bounded; answers result and timeout
 //   foreground                    GetForegroundWindow and GetGUIThreadInfo of its thread
-//   focus HWND                    bring the top-level window of HWND forward, focus HWND
+//   focus HWND                    bring the top-level window of HWND forward, focus HWND;
+//                                 both may happen a moment later (the harness polls)
 //   capture HWND PATH             PrintWindow into a 24-bit BMP file; where that stays black
 //                                 (another process's window under Wine), a copy of the
-//                                 screen at the window's client area. Answers the rectangle.
+//                                 screen at the window's place. Answers the rectangle.
 //   processes                     running processes (pid, parent, exe)
 //   kill PID                      TerminateProcess
 //   quit                          answers, then ends
@@ -47,7 +52,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,7 +59,7 @@
 namespace {
 
 constexpr UINT kSendTimeoutMs = 3000;
-constexpr int kMaxItems = 5000;
+constexpr long long kMaxItems = 5000;
 
 // ---- text ---------------------------------------------------------------------------------
 
@@ -325,7 +329,8 @@ std::string Describe(HWND h) {
     LONG style = GetWindowLongW(h, GWL_STYLE);
     Obj o;
     o.Hwnd("hwnd", h)
-        .Hwnd("parent", GetAncestor(h, GA_PARENT))
+        .Hwnd("parent", GetAncestor(h, GA_PARENT))  // the desktop window for a top-level one
+        .Hwnd("root", GetAncestor(h, GA_ROOT))
         .Num("id", static_cast<long long>(GetWindowLongPtrW(h, GWLP_ID)))
         .Str("class", cls)
         .Str("text", TextOf(h))
@@ -403,16 +408,20 @@ std::string TreeJson(HWND tv) {
     };
     HTREEITEM selected = next(TVGN_CARET, nullptr);
     std::vector<std::string> items;
-    // Depth-first, in display order.
-    std::vector<std::pair<HTREEITEM, int>> stack;
-    for (HTREEITEM r = next(TVGN_ROOT, nullptr); r; r = next(TVGN_NEXT, r)) {
-        stack.emplace_back(r, 0);
-        if (stack.size() > kMaxItems) break;
-    }
-    std::vector<std::pair<HTREEITEM, int>> order(stack.rbegin(), stack.rend());
-    while (!order.empty() && static_cast<int>(items.size()) < kMaxItems) {
-        auto [item, level] = order.back();
-        order.pop_back();
+    // Depth first, in display order (collapsed branches included): a stack of (item, level)
+    // with the next item on top.
+    std::vector<std::pair<HTREEITEM, int>> pending;
+    auto pushChildren = [&](HTREEITEM parent, int level) {
+        std::vector<HTREEITEM> kids;
+        for (HTREEITEM c = next(parent ? TVGN_CHILD : TVGN_ROOT, parent);
+             c && static_cast<long long>(kids.size()) < kMaxItems; c = next(TVGN_NEXT, c))
+            kids.push_back(c);
+        for (auto k = kids.rbegin(); k != kids.rend(); ++k) pending.emplace_back(*k, level);
+    };
+    pushChildren(nullptr, 0);
+    while (!pending.empty() && static_cast<long long>(items.size()) < kMaxItems) {
+        auto [item, level] = pending.back();
+        pending.pop_back();
         TVITEMW it{};
         it.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_HANDLE;
         it.hItem = item;
@@ -434,11 +443,7 @@ std::string TreeJson(HWND tv) {
                             .Bool("selected", item == selected)
                             .Bool("haschildren", it.cChildren != 0)
                             .str());
-        std::vector<HTREEITEM> kids;
-        for (HTREEITEM c = next(TVGN_CHILD, item); c && kids.size() < kMaxItems;
-             c = next(TVGN_NEXT, c))
-            kids.push_back(c);
-        for (auto k = kids.rbegin(); k != kids.rend(); ++k) order.emplace_back(*k, level + 1);
+        pushChildren(item, level + 1);
     }
     return Obj()
         .Bool("ok", true)
@@ -571,17 +576,29 @@ std::string CmdForeground() {
     return o.str();
 }
 
+// Activation is left to the window's own thread (plain SetForegroundWindow): only that
+// thread's process can move the X focus under Wine. A control inside the active window then
+// gets the focus through attached input.
 std::string CmdFocus(HWND h) {
     HWND top = GetAncestor(h, GA_ROOT);
-    DWORD me = GetCurrentThreadId();
+    BOOL fg = TRUE;
+    if (GetForegroundWindow() != top) fg = SetForegroundWindow(top);
     DWORD them = GetWindowThreadProcessId(top, nullptr);
-    bool attached = them != me && AttachThreadInput(me, them, TRUE);
-    BringWindowToTop(top);
-    BOOL fg = SetForegroundWindow(top);
-    SetFocus(h);
-    HWND now = GetFocus();
-    if (attached) AttachThreadInput(me, them, FALSE);
-    return Obj().Bool("ok", true).Bool("foreground", fg != FALSE).Hwnd("focus", now).str();
+    GUITHREADINFO gti{};
+    gti.cbSize = sizeof gti;
+    if (h != top && GetForegroundWindow() == top && GetGUIThreadInfo(them, &gti) &&
+        gti.hwndFocus != h) {
+        DWORD me = GetCurrentThreadId();
+        if (AttachThreadInput(me, them, TRUE)) {
+            SetFocus(h);
+            AttachThreadInput(me, them, FALSE);
+        }
+    }
+    gti = GUITHREADINFO{};
+    gti.cbSize = sizeof gti;
+    GetGUIThreadInfo(them, &gti);
+    return Obj().Bool("ok", true).Bool("foreground", fg != FALSE).Hwnd("focus", gti.hwndFocus)
+        .str();
 }
 
 // A 24-bit bottom-up DIB section selected into a memory DC, written out as a BMP file.
@@ -662,19 +679,13 @@ std::string CmdCapture(HWND h, const std::wstring& path) {
         }
     }
     // A window of another process can't paint into our DC under Wine: PrintWindow leaves the
-    // bitmap black. Copy what the screen shows of the client area instead (without a window
-    // manager nobody draws the caption, so the client area is all there is to see).
-    RECT c{};
-    GetClientRect(h, &c);
-    MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&c), 2);
-    if (c.right <= c.left || c.bottom <= c.top) throw Failure("window has no client area");
-    Picture client(c.right - c.left, c.bottom - c.top);
+    // bitmap black. Copy what the screen shows at the window's place instead.
+    Picture shown(r.right - r.left, r.bottom - r.top);
     HDC screen = GetDC(nullptr);
-    BitBlt(client.dc(), 0, 0, c.right - c.left, c.bottom - c.top, screen, c.left, c.top,
-           SRCCOPY);
+    BitBlt(shown.dc(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    client.Save(path);
-    return Obj().Bool("ok", true).Str("method", std::string("screen")).Raw("rect", RectJson(c))
+    shown.Save(path);
+    return Obj().Bool("ok", true).Str("method", std::string("screen")).Raw("rect", RectJson(r))
         .str();
 }
 
