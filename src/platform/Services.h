@@ -69,6 +69,17 @@ class IInstance {
   virtual bool CreateOwnedMutexExisted(std::string_view name) = 0;
 };
 
+class IVersionResource {
+ public:
+  virtual ~IVersionResource() = default;
+  // Reads the version resource of an executable; false when the file or the resource is missing.
+  virtual bool Read(std::string_view file, std::string& block) = 0;
+  // The first entry of "\VarFileInfo\Translation": language and code page.
+  virtual bool Translation(const std::string& block, std::uint16_t& language, std::uint16_t& codePage) = 0;
+  // A string entry such as "\StringFileInfo\040704E4\FileVersion"; false when it does not exist.
+  virtual bool QueryString(const std::string& block, std::string_view key, std::string& value) = 0;
+};
+
 // Everything a window's logic may reach, by reference; no singletons.
 struct Services {
   IDialogs& dialogs;
@@ -77,6 +88,7 @@ struct Services {
   IShellExec& shell;
   IHelpViewer& help;
   IInstance& instance;
+  IVersionResource& version;
 };
 
 }  // namespace fenu

@@ -91,6 +91,7 @@ def test_first_start_windows_until_switched_off(t):
 
     # Then the one-time hint.
     hint = d.wait_window(cls="TfrmIniMessage", title="Zur Erinnerung")
+    t.capture(hint["hwnd"], "TfrmIniMessage")
     assert d.child(hint["hwnd"], text="Zu den Programmoptionen = Rechter Mausklick auf das "
                                       "Fenu-Symbol in der Taskleiste neben der Uhr!")
     assert d.child(hint["hwnd"], id=1)["text"] == "&OK"
@@ -118,6 +119,7 @@ def test_second_copy_is_refused_and_first_keeps_running(t):
     box = t.driver.wait_message_box(text="Anwendung läuft bereits!!!!!",
                                     pid=t.winpid(second))
     assert list(box["buttons"]) == ["OK"]
+    t.capture(box["hwnd"], "already-running")
     t.driver.press(box, "OK")
     assert second.wait_exit(10) == 0
 
@@ -193,6 +195,7 @@ def test_hotkey_window_ok_checks_then_writes_and_reregisters(t):
     e2e.wait_for(lambda: d.info(boxes[102]["hwnd"])["enabled"], what="second box enabled")
     d.click_child(hk["hwnd"], id=1)
     err = d.wait_message_box(title="Fehler", text="Geben Sie noch den 2. Teil des HotKeys an!")
+    t.capture(err["hwnd"], "missing-second-part")
     d.press(err, "OK")
     d.wait_gone(err["hwnd"])
     e2e.wait_for(lambda: d.foreground().get("focus") == boxes[102]["hwnd"],

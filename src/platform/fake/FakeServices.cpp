@@ -92,4 +92,30 @@ bool FakeServices::CreateOwnedMutexExisted(std::string_view name) {
   return mutexExists;
 }
 
+// The fake's "block" is the file name; the data stays in versionResources.
+bool FakeServices::Read(std::string_view file, std::string& block) {
+  log.push_back("VersionResource " + std::string(file));
+  if (!versionResources.count(std::string(file))) return false;
+  block = std::string(file);
+  return true;
+}
+
+bool FakeServices::Translation(const std::string& block, std::uint16_t& language, std::uint16_t& codePage) {
+  const auto it = versionResources.find(block);
+  if (it == versionResources.end()) return false;
+  language = it->second.language;
+  codePage = it->second.codePage;
+  return true;
+}
+
+bool FakeServices::QueryString(const std::string& block, std::string_view key, std::string& value) {
+  log.push_back("VersionQuery " + std::string(key));
+  const auto it = versionResources.find(block);
+  if (it == versionResources.end()) return false;
+  const auto entry = it->second.strings.find(std::string(key));
+  if (entry == it->second.strings.end()) return false;
+  value = entry->second;
+  return true;
+}
+
 }  // namespace fenu

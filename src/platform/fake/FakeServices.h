@@ -16,9 +16,10 @@ class FakeServices : public IDialogs,
                      public IFocus,
                      public IShellExec,
                      public IHelpViewer,
-                     public IInstance {
+                     public IInstance,
+                     public IVersionResource {
  public:
-  FakeServices() : services{*this, *this, *this, *this, *this, *this} {}
+  FakeServices() : services{*this, *this, *this, *this, *this, *this, *this} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -33,6 +34,14 @@ class FakeServices : public IDialogs,
   bool mutexExists = false;
   // Hotkey combinations that another program holds.
   std::vector<std::pair<unsigned, unsigned>> takenHotkeys;
+
+  // Version resources by file name: the translation and the string entries by full key.
+  struct VersionResource {
+    std::uint16_t language = 0x0407;
+    std::uint16_t codePage = 0x04E4;
+    std::map<std::string, std::string> strings;
+  };
+  std::map<std::string, VersionResource> versionResources;
 
   struct Registration {
     unsigned modifiers;
@@ -56,6 +65,9 @@ class FakeServices : public IDialogs,
   void Execute(std::string_view target, std::string_view arguments, ShowState state) override;
   void ShowTopic(std::string_view helpFile, std::string_view topic) override;
   bool CreateOwnedMutexExisted(std::string_view name) override;
+  bool Read(std::string_view file, std::string& block) override;
+  bool Translation(const std::string& block, std::uint16_t& language, std::uint16_t& codePage) override;
+  bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
 
  private:
   std::map<std::string, std::uint16_t> atomValues_;

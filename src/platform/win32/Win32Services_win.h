@@ -49,6 +49,13 @@ class Win32Instance : public IInstance {
   HANDLE mutex_ = nullptr;
 };
 
+class Win32VersionResource : public IVersionResource {
+ public:
+  bool Read(std::string_view file, std::string& block) override;
+  bool Translation(const std::string& block, std::uint16_t& language, std::uint16_t& codePage) override;
+  bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
+};
+
 // All of them together, as the windows take them.
 struct Win32Services {
   Win32Dialogs dialogs;
@@ -57,7 +64,8 @@ struct Win32Services {
   Win32ShellExec shell;
   Win32HelpViewer help;
   Win32Instance instance;
-  Services services{dialogs, hotkeys, focus, shell, help, instance};
+  Win32VersionResource version;
+  Services services{dialogs, hotkeys, focus, shell, help, instance, version};
 };
 
 }  // namespace fenu::win32
