@@ -1,6 +1,8 @@
 #pragma once
 // How the shell shows windows. The Win32 implementation creates the real window for a logic
 // object and runs it modally; tests give a fake that acts as the user would.
+#include <string>
+
 #include "platform/Services.h"
 
 namespace fenu {
@@ -24,6 +26,8 @@ class IForms {
   // The main windows that the shell opens by hotkey or menu; target is the captured control for
   // the selection and abbreviation windows, 0 for the others.
   virtual void ShowMainWindow(MainWindow kind, WindowHandle target) = 0;
+  // The password dialog, shown once with an empty field; false when it was cancelled.
+  virtual bool AskPassword(std::string& entered) = 0;
 };
 
 }  // namespace fenu

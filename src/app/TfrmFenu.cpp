@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/TfrmIniMessage.h"
 #include "app/TfrmTaskbar.h"
+#include "options/PasswordCheck.h"
 #include "tools/TfrmHotkey.h"
 
 namespace fenu {
@@ -74,8 +75,15 @@ void TfrmFenu::OpenFavourites() {
 }
 
 void TfrmFenu::OpenManagement() {
-  // The password gate comes with the database password; until then the window opens freely.
-  OpenMain(MainWindow::Form1, [&] { forms_.ShowMainWindow(MainWindow::Form1, 0); });
+  // The password gate runs behind the guard, so that no other main window opens meanwhile.
+  struct FormsPrompt : IPasswordPrompt {
+    IForms& forms;
+    explicit FormsPrompt(IForms& f) : forms(f) {}
+    bool Ask(std::string& entered) override { return forms.AskPassword(entered); }
+  } prompt(forms_);
+  OpenMain(MainWindow::Form1, [&] {
+    if (PasswordCheck(prompt, appDir_)) forms_.ShowMainWindow(MainWindow::Form1, 0);
+  });
 }
 
 void TfrmFenu::OpenCalendar() {

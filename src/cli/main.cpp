@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "app/HotkeySpec.h"
+#include "cli/Cli.h"
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 
-namespace {
+namespace fenu::cli {
 
 void PrintUtf8(std::FILE* stream, const std::string& cp1252) {
-  const std::string text = fenu::Cp1252ToUtf8(cp1252);
+  const std::string text = Cp1252ToUtf8(cp1252);
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 
@@ -19,32 +19,33 @@ int Usage() {
   PrintUtf8(stderr,
             "Aufruf: fenu-cli <Befehl> ...\n"
             "Befehle:\n"
-            "  hotkey ERSTER ZWEITER   HotKey-Angabe umrechnen, z. B. hotkey \"[Gross-Strg]\" F5\n");
-  return 2;
+            "  hotkey ERSTER ZWEITER           HotKey-Angabe umrechnen, z. B. hotkey \"[Gross-Strg]\" F5\n"
+            "  db dump DATEI.bdb               Baum der Datenbank als JSON ausgeben\n"
+            "  db check DATEI.bdb              Datenbank prüfen, Probleme auflisten\n"
+            "  db export DATEI.bdb AUS.json    ganze Datenbank samt Texten als JSON schreiben\n"
+            "  db import EIN.json DATEI.bdb    Datenbank aus einem solchen JSON-Dokument schreiben\n");
+  return kUsageError;
 }
 
-int Hotkey(const std::vector<std::string>& args) {
-  if (args.size() != 2) return Usage();
-  const fenu::HotkeyCode code = fenu::ConvertHotkey(args[0], args[1]);
-  std::printf("modifiers=%u key=%u\n", code.modifiers, code.key);
-  return 0;
-}
+namespace {
 
 int Run(const std::vector<std::string>& args) {
   if (args.empty()) return Usage();
   const std::string& command = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
-    if (command == "hotkey") return Hotkey(rest);
-  } catch (const fenu::FenuError& e) {
+    if (command == "hotkey") return HotkeyCommand(rest);
+    if (command == "db") return DbCommand(rest);
+  } catch (const FenuError& e) {
     PrintUtf8(stderr, std::string("Fehler: ") + e.what() + "\n");
-    return 1;
+    return kInputError;
   }
   PrintUtf8(stderr, "Unbekannter Befehl \"" + command + "\"\n");
   return Usage();
 }
 
 }  // namespace
+}  // namespace fenu::cli
 
 #ifdef _WIN32
 // Arguments arrive as UTF-16 and go straight to cp1252.
@@ -55,12 +56,12 @@ int wmain(int argc, wchar_t** argv) {
     for (const wchar_t* p = argv[i]; *p; ++p) wide += static_cast<char16_t>(*p);
     args.push_back(fenu::Utf16ToCp1252(wide));
   }
-  return Run(args);
+  return fenu::cli::Run(args);
 }
 #else
 int main(int argc, char** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(fenu::Utf8ToCp1252(argv[i]));
-  return Run(args);
+  return fenu::cli::Run(args);
 }
 #endif

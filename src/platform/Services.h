@@ -18,11 +18,48 @@ enum class MsgResult { Ok, Cancel, Yes, No };
 
 const char* MsgKindTitle(MsgKind kind);
 
+// The common file dialogs. The filter is written "Text|*.ext|Text|*.*".
+struct FileDialogOptions {
+  std::string title;
+  std::string filter;
+  std::string defaultExt;  // without the dot
+  std::string initialDir;  // empty: the dialog's own choice
+  bool overwritePrompt = false;
+  bool pathMustExist = false;
+  bool fileMustExist = false;
+  bool noChangeDir = true;
+};
+
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
   // Modal box with German title and buttons ("&Ja", "&Nein", "OK", "Abbrechen").
   virtual MsgResult MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons = MsgButtons::Ok) = 0;
+  // A one-line input dialog with "OK" and "Abbrechen"; value goes in as the start text and comes
+  // back as the answer. False when cancelled.
+  virtual bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) = 0;
+  // False when cancelled; path holds the chosen file otherwise.
+  virtual bool OpenFile(const FileDialogOptions& options, std::string& path) = 0;
+  virtual bool SaveFile(const FileDialogOptions& options, std::string& path) = 0;
+};
+
+enum class SoundKind { Default, Exclamation };
+
+class ISound {
+ public:
+  virtual ~ISound() = default;
+  // The system's sound that precedes a refusal.
+  virtual void Beep(SoundKind kind) = 0;
+};
+
+// The user's locale decides the order of names.
+class ICollation {
+ public:
+  virtual ~ICollation() = default;
+  // Negative, zero or positive, ignoring case.
+  virtual int CompareText(std::string_view a, std::string_view b) = 0;
+  // Negative, zero or positive, with case (lower case first among otherwise equal texts).
+  virtual int CompareStr(std::string_view a, std::string_view b) = 0;
 };
 
 class IHotkeyService {
@@ -89,6 +126,8 @@ struct Services {
   IHelpViewer& help;
   IInstance& instance;
   IVersionResource& version;
+  ISound& sound;
+  ICollation& collation;
 };
 
 }  // namespace fenu

@@ -1,5 +1,6 @@
 #pragma once
 // Shows no window: logs which window the shell opened and lets the test act as the user would.
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,6 +40,24 @@ class FakeForms : public IForms {
   void ShowMainWindow(MainWindow kind, WindowHandle target) override {
     fake_.log.push_back(std::string("Show ") + MainWindowClassName(kind) + " " + std::to_string(target));
     if (onMainWindow) onMainWindow(kind, target);
+  }
+
+  // What the user types into the password dialog, in order, and whether OK ends it; without an
+  // answer left the dialog is cancelled with an empty field.
+  struct PasswordAnswer {
+    std::string text;
+    bool ok;
+  };
+  std::deque<PasswordAnswer> passwordAnswers;
+  bool AskPassword(std::string& entered) override {
+    PasswordAnswer answer{"", false};
+    if (!passwordAnswers.empty()) {
+      answer = passwordAnswers.front();
+      passwordAnswers.pop_front();
+    }
+    entered = answer.text;
+    fake_.log.push_back("Show TPasswordDlg \"" + answer.text + "\" -> " + (answer.ok ? "OK" : "Abbrechen"));
+    return answer.ok;
   }
 
  private:

@@ -39,6 +39,53 @@ MsgResult FakeServices::MessageDlg(MsgKind kind, std::string_view text, MsgButto
   return answer;
 }
 
+namespace {
+
+bool TakeAnswer(std::deque<std::optional<std::string>>& answers, std::string& value) {
+  if (answers.empty()) return false;
+  const std::optional<std::string> answer = answers.front();
+  answers.pop_front();
+  if (!answer) return false;
+  value = *answer;
+  return true;
+}
+
+}  // namespace
+
+bool FakeServices::InputQuery(std::string_view caption, std::string_view prompt, std::string& value) {
+  const bool ok = TakeAnswer(inputAnswers, value);
+  log.push_back("InputQuery \"" + std::string(caption) + "\" \"" + std::string(prompt) + "\" -> " +
+                (ok ? "\"" + value + "\"" : std::string("Abbrechen")));
+  return ok;
+}
+
+bool FakeServices::OpenFile(const FileDialogOptions& options, std::string& path) {
+  const bool ok = TakeAnswer(fileAnswers, path);
+  log.push_back("OpenFile \"" + options.title + "\" " + options.filter + " -> " + (ok ? path : "Abbrechen"));
+  return ok;
+}
+
+bool FakeServices::SaveFile(const FileDialogOptions& options, std::string& path) {
+  const bool ok = TakeAnswer(fileAnswers, path);
+  log.push_back("SaveFile \"" + options.title + "\" " + options.filter + " -> " + (ok ? path : "Abbrechen"));
+  return ok;
+}
+
+void FakeServices::Beep(SoundKind kind) { log.push_back(kind == SoundKind::Default ? "Beep" : "Beep Exclamation"); }
+
+int FakeServices::CompareText(std::string_view a, std::string_view b) { return CompareNoCase(a, b); }
+
+int FakeServices::CompareStr(std::string_view a, std::string_view b) {
+  // Like the locale's word order: letters without regard to case first, then lower before upper.
+  if (const int folded = CompareNoCase(a, b)) return folded;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    if (a[i] == b[i]) continue;
+    const bool aLower = LowerCp1252(a[i]) == a[i];
+    return aLower ? -1 : 1;
+  }
+  return 0;
+}
+
 std::uint16_t FakeServices::AddAtom(std::string_view name) {
   const std::string key = UpperCase(name);
   auto it = atomValues_.find(key);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,11 @@ class FakeServices : public IDialogs,
                      public IShellExec,
                      public IHelpViewer,
                      public IInstance,
-                     public IVersionResource {
+                     public IVersionResource,
+                     public ISound,
+                     public ICollation {
  public:
-  FakeServices() : services{*this, *this, *this, *this, *this, *this, *this} {}
+  FakeServices() : services{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -28,6 +31,11 @@ class FakeServices : public IDialogs,
 
   // Answers for the next message boxes, in order; without one a box answers with its first button.
   std::deque<MsgResult> messageAnswers;
+  // Answers for the next input dialogs and file dialogs, in order; without one they are cancelled.
+  // An answer of std::nullopt cancels.
+  std::deque<std::optional<std::string>> inputAnswers;
+  std::deque<std::optional<std::string>> fileAnswers;
+
   // What CaptureTarget returns next.
   WindowHandle focusedControl = 0;
   // Whether the named mutex exists already.
@@ -56,6 +64,12 @@ class FakeServices : public IDialogs,
   std::vector<std::string> LogOf(const std::string& prefix) const;
 
   MsgResult MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) override;
+  bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) override;
+  bool OpenFile(const FileDialogOptions& options, std::string& path) override;
+  bool SaveFile(const FileDialogOptions& options, std::string& path) override;
+  void Beep(SoundKind kind) override;
+  int CompareText(std::string_view a, std::string_view b) override;
+  int CompareStr(std::string_view a, std::string_view b) override;
   std::uint16_t AddAtom(std::string_view name) override;
   void DeleteAtom(std::uint16_t atom) override;
   bool RegisterHotkey(std::uint32_t id, unsigned modifiers, unsigned key) override;

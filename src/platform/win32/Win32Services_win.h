@@ -9,6 +9,20 @@ namespace fenu::win32 {
 class Win32Dialogs : public IDialogs {
  public:
   MsgResult MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) override;
+  bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) override;
+  bool OpenFile(const FileDialogOptions& options, std::string& path) override;
+  bool SaveFile(const FileDialogOptions& options, std::string& path) override;
+};
+
+class Win32Sound : public ISound {
+ public:
+  void Beep(SoundKind kind) override;
+};
+
+class Win32Collation : public ICollation {
+ public:
+  int CompareText(std::string_view a, std::string_view b) override;
+  int CompareStr(std::string_view a, std::string_view b) override;
 };
 
 class Win32Hotkeys : public IHotkeyService {
@@ -65,7 +79,9 @@ struct Win32Services {
   Win32HelpViewer help;
   Win32Instance instance;
   Win32VersionResource version;
-  Services services{dialogs, hotkeys, focus, shell, help, instance, version};
+  Win32Sound sound;
+  Win32Collation collation;
+  Services services{dialogs, hotkeys, focus, shell, help, instance, version, sound, collation};
 };
 
 }  // namespace fenu::win32

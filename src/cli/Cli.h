@@ -1,0 +1,22 @@
+#pragma once
+// fenu-cli: the commands and what they share. Arguments arrive as cp1252; output is UTF-8.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace fenu::cli {
+
+// Exit codes: success, wrong input (with a German message on standard error), wrong call.
+inline constexpr int kOk = 0;
+inline constexpr int kInputError = 1;
+inline constexpr int kUsageError = 2;
+
+// Writes cp1252 text as UTF-8.
+void PrintUtf8(std::FILE* stream, const std::string& cp1252);
+// Prints how to call the tool and returns kUsageError.
+int Usage();
+
+int HotkeyCommand(const std::vector<std::string>& args);
+int DbCommand(const std::vector<std::string>& args);
+
+}  // namespace fenu::cli

@@ -1,0 +1,27 @@
+#include "options/PasswordCheck.h"
+
+#include "app/Settings.h"
+#include "core/IniFile.h"
+#include "options/PasswordFile.h"
+#include "store/Database.h"
+
+namespace fenu {
+
+std::string CurrentDatabaseFile(std::string_view appDir) {
+  const IniFile settings(SettingsPath(appDir));
+  const std::string stored = settings.ReadString("Main", "CurrentDB", "Standard.adb");
+  return ResolveStick(appDir, stored, settings.ReadBool("Main", "Stick", false));
+}
+
+bool PasswordCheck(IPasswordPrompt& prompt, std::string_view appDir) {
+  const std::optional<std::string> stored = ReadPasswordFile(PasswordFileOf(CurrentDatabaseFile(appDir)));
+  if (!stored || stored->empty()) return true;
+  for (;;) {
+    std::string entered;
+    // Cancel refuses, whatever the field holds.
+    if (!prompt.Ask(entered)) return false;
+    if (entered == *stored) return true;
+  }
+}
+
+}  // namespace fenu

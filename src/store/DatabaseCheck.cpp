@@ -1,0 +1,162 @@
+#include "store/DatabaseCheck.h"
+
+#include <map>
+#include <unordered_set>
+
+#include "core/Cp1252.h"
+#include "core/FileIo.h"
+#include "core/IniFile.h"
+#include "store/Database.h"
+
+namespace fenu {
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string EntryPath(const TreeNode& node) {
+  std::string path = node.text;
+  for (const TreeNode* p = node.Parent(); p; p = p->Parent()) path = p->text + "\\" + path;
+  return path;
+}
+
+std::string Join(const std::vector<std::string>& parts) {
+  std::string out;
+  for (const std::string& part : parts) out += (out.empty() ? "" : ", ") + part;
+  return out;
+}
+
+void CheckBase(const TTreeViewEx& tree, std::vector<std::string>& problems) {
+  int bases = 0;
+  for (std::size_t i = 0; i < tree.TopCount(); ++i)
+    if (KindOf(*tree.TopItem(i)) == EntryKind::Base) ++bases;
+  if (tree.TopCount() != 1 || bases != 1)
+    problems.push_back("Nicht genau ein Basiseintrag auf oberster Ebene: " + std::to_string(tree.TopCount()) +
+                       " Einträge, davon " + std::to_string(bases) + " Basiseinträge");
+}
+
+void CheckEntry(const TreeNode& node, const std::string& blockDir, std::vector<std::string>& problems) {
+  const std::string where = Quoted(EntryPath(node)) + ": ";
+  const EntryKind kind = KindOf(node);
+  if (kind == EntryKind::Unknown)
+    problems.push_back(where + "unbekannte Art von Eintrag (Bild " + std::to_string(node.imageIndex) + ")");
+  if (kind == EntryKind::Base && node.Level() > 0) problems.push_back(where + "Basiseintrag unterhalb der obersten Ebene");
+  if (kind == EntryKind::Base && node.data)
+    problems.push_back(where + "Basiseintrag mit Datenblock (" + std::to_string(node.data->size()) + " Bytes)");
+  if ((kind == EntryKind::Folder || kind == EntryKind::Block) && !node.data)
+    problems.push_back(where + "Datenblock fehlt");
+  if (node.data && kind != EntryKind::Base && node.data->size() != static_cast<std::size_t>(kBlockDataSize))
+    problems.push_back(where + "Datenblock hat " + std::to_string(node.data->size()) + " statt " +
+                       std::to_string(kBlockDataSize) + " Bytes");
+  if (kind != EntryKind::Block) return;
+  if (node.HasChildren()) problems.push_back(where + "Baustein mit Untereinträgen");
+  if (!node.data) return;
+  const std::string name = BlockData::FromBytes(*node.data).textFileName;
+  if (name.empty())
+    problems.push_back(where + "Baustein ohne Textdateinamen");
+  else if (!IsSafeTextFileName(name))
+    problems.push_back(where + "unzulässiger Textdateiname " + Quoted(name));
+  else if (!FileExists(blockDir + name))
+    problems.push_back(where + "Textdatei " + Quoted(name) + " fehlt");
+}
+
+void CheckUnreferencedTexts(const TTreeViewEx& tree, const std::string& blockDir, std::vector<std::string>& problems) {
+  std::unordered_set<std::string> named;
+  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
+    if (node->data) named.insert(UpperCase(BlockData::FromBytes(*node->data).textFileName));
+  for (const std::string& file : ListBlockTextFiles(blockDir))
+    if (!named.contains(UpperCase(file))) problems.push_back("Textdatei " + Quoted(file) + " gehört zu keinem Eintrag");
+}
+
+void CheckAbbreviations(const TTreeViewEx& tree, std::vector<std::string>& problems) {
+  std::map<std::string, std::vector<const TreeNode*>> users;  // upper-cased abbreviation
+  std::vector<std::string> order;
+  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext()) {
+    if (!node->data) continue;
+    const std::string abbreviation = BlockData::FromBytes(*node->data).abbreviation;
+    if (abbreviation.empty()) continue;
+    auto& list = users[UpperCase(abbreviation)];
+    if (list.empty()) order.push_back(abbreviation);
+    list.push_back(node);
+  }
+  for (const std::string& abbreviation : order) {
+    const auto& list = users[UpperCase(abbreviation)];
+    if (list.size() < 2) continue;
+    std::vector<std::string> names;
+    for (const TreeNode* node : list) names.push_back(Quoted(EntryPath(*node)));
+    problems.push_back("Kürzel " + Quoted(abbreviation) + " mehrfach vergeben: " + Join(names));
+  }
+}
+
+void CheckQuickKeys(const TTreeViewEx& tree, std::vector<std::string>& problems) {
+  auto checkSiblings = [&](const TreeNode* first, const std::string& parentName) {
+    std::map<std::string, std::vector<std::string>> users;
+    std::vector<std::string> order;
+    for (const TreeNode* node = first; node; node = node->GetNextSibling()) {
+      if (!node->data) continue;
+      const std::string key = BlockData::FromBytes(*node->data).quickKey;
+      if (key.empty()) continue;
+      auto& list = users[UpperCase(key)];
+      if (list.empty()) order.push_back(key);
+      list.push_back(Quoted(node->text));
+    }
+    for (const std::string& key : order) {
+      const auto& list = users[UpperCase(key)];
+      if (list.size() > 1)
+        problems.push_back("Kurztaste " + Quoted(key) + " mehrfach vergeben unter " + parentName + ": " + Join(list));
+    }
+  };
+  checkSiblings(tree.GetFirstNode(), "der obersten Ebene");
+  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
+    if (node->HasChildren()) checkSiblings(node->GetFirstChild(), Quoted(EntryPath(*node)));
+}
+
+void CheckIndex(const TTreeViewEx& tree, const std::string& indexFile, std::vector<std::string>& problems) {
+  const auto expected = AbbreviationEntries(tree);
+  const std::string where = "Kürzel-Index " + Quoted(indexFile) + ": ";
+  if (!FileExists(indexFile)) {
+    if (!expected.empty()) problems.push_back(where + "fehlt");
+    return;
+  }
+  std::map<std::string, std::pair<std::string, std::string>> stored;  // upper-cased key, first one wins
+  std::vector<std::string> storedOrder;
+  for (auto& [key, value] : IniFile(indexFile).ReadSectionValues("Main")) {
+    const auto [it, added] = stored.emplace(UpperCase(key), std::make_pair(key, value));
+    if (added) storedOrder.push_back(it->first);
+  }
+  std::unordered_set<std::string> expectedKeys;
+  for (const auto& [key, value] : expected) {
+    expectedKeys.insert(UpperCase(key));
+    const auto it = stored.find(UpperCase(key));
+    if (it == stored.end())
+      problems.push_back(where + Quoted(key) + " fehlt (" + key + "=" + value + ")");
+    else if (it->second.second != value)
+      problems.push_back(where + Quoted(key) + " verweist auf " + Quoted(it->second.second) + " statt auf " +
+                         Quoted(value));
+  }
+  for (const std::string& upper : storedOrder)
+    if (!expectedKeys.contains(upper))
+      problems.push_back(where + Quoted(stored[upper].first) + " gehört zu keinem Eintrag");
+}
+
+}  // namespace
+
+std::vector<std::string> CheckDatabase(std::string_view databaseFile) {
+  std::vector<std::string> problems;
+  TTreeViewEx tree;
+  try {
+    tree.LoadFromFile(databaseFile);
+  } catch (const FenuError& e) {
+    problems.push_back(std::string("Baumdatei nicht lesbar: ") + e.what());
+    return problems;
+  }
+  const std::string blockDir = BlockDirOf(databaseFile);
+  CheckBase(tree, problems);
+  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext()) CheckEntry(*node, blockDir, problems);
+  CheckUnreferencedTexts(tree, blockDir, problems);
+  CheckAbbreviations(tree, problems);
+  CheckQuickKeys(tree, problems);
+  CheckIndex(tree, AbbreviationIndexOf(databaseFile), problems);
+  return problems;
+}
+
+}  // namespace fenu

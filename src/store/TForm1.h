@@ -1,0 +1,149 @@
+#pragma once
+// The building-block management window: the database tree on the left, a page for the selected
+// entry on the right (base entry, folder or block), editing with validation, new entries,
+// deletion, drag and drop, and the database commands of the "Datei" menu.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+#include "store/Database.h"
+
+namespace fenu {
+
+class TfrmInfo;
+
+// Dialogs that belong to the management window.
+class IForm1Dialogs {
+ public:
+  virtual ~IForm1Dialogs() = default;
+  virtual void ShowInfo(TfrmInfo& window) = 0;
+  virtual void ShowOptions(const std::string& databaseFile) = 0;
+};
+
+enum class Form1Page { Root, Folder, File };
+
+// Which edit field a key or mouse event came from.
+enum class Form1Field { txtPName, txtPShort, txtPLong, txtFName, txtFShort };
+
+class TForm1 {
+ public:
+  TForm1(Services& services, IForm1Dialogs& dialogs, std::string appDir);
+
+  static constexpr const char* kCaption = "Text-Baustein-Verwaltung";
+  static constexpr int kHelpContext = 9;
+  static constexpr const char* kTipText =
+      "Zum Organisieren der Bausteine einfach in der Bausteine Übersicht (links) den Baustein mit der Maus zum "
+      "gewünschten Ordner ziehen!";
+
+  // --- What the view shows -------------------------------------------------------------------
+  std::string Label8;         // "HotKey: ..."
+  Form1Page page = Form1Page::Root;
+  std::string FileLabel;      // the current database file
+  std::string Label17 = "0";  // folders
+  std::string Label18 = "0";  // blocks
+  std::string txtFName, txtFShort;
+  int cbxFShow = 0;  // 0 "ja", 1 "nein"
+  std::string txtPName, txtPShort, txtPLong;
+  int cbxPShow = 0;
+  std::string Memo1;
+  bool Memo1Modified = false;
+  bool btnPOkEnabled = false;
+  bool btnFOkEnabled = false;
+  bool but_RemoveEnabled = false;
+  bool but_AddFolderEnabled = true;
+  bool but_AddFileEnabled = true;
+  bool mnuTextbausteinEnabled = false;
+  std::string StatusBar;
+  bool ChangedFlag = false;
+  std::string BFont;   // FontString of Memo1's font; empty: the window's own
+  int BSplitter = 233;
+  // The field that should get the focus after a refused apply, or none.
+  std::optional<Form1Field> focusRequest;
+  // Counts every change of the tree's shape or order, so that the view knows to rebuild it.
+  int treeVersion = 0;
+
+  BlockDatabase& Database() { return db_; }
+  TTreeViewEx& Tree() { return db_.Tree(); }
+  TreeNode* Selected() const { return db_.Tree().Selected(); }
+  const std::string& CurrentTextFile() const { return currentTextFile_; }
+  bool Stick() const { return stick_; }
+
+  // --- Opening and closing -------------------------------------------------------------------
+  void FormCreate();
+  // False keeps the window open.
+  bool FormCloseQuery();
+  void FormClose();
+
+  // --- Selection ------------------------------------------------------------------------------
+  // Moves the selection as a click would: first the question about a pending edit.
+  void Select(TreeNode* node);
+  void tv_eg5Changing();
+  void tv_eg5Change(TreeNode* node);
+
+  // --- Editing ------------------------------------------------------------------------------
+  // A key typed into a field; false when the field swallows it.
+  bool KeyPress(Form1Field field, char key);
+  void MouseDown(Form1Field field);
+  void cbxPShowChange(int index);
+  void cbxFShowChange(int index);
+  void Memo1Change(const std::string& text, bool modified);
+  void btnPOkClick();
+  void btnFOkClick();
+  void txtPLongDblClick();
+
+  void but_AddFolderClick();
+  void but_AddFileClick();
+  void but_RemoveClick();
+
+  // --- Dragging -------------------------------------------------------------------------------
+  // Drops the dragged entry on target (nullptr: nothing under the mouse). True when it moved.
+  bool tv_eg5DragDrop(TreeNode* dragged, TreeNode* target);
+
+  // --- Menu -----------------------------------------------------------------------------------
+  void mnuNewDatabaseClick();
+  void mnuOpenDatabaseClick();
+  void mnuSaveDatabaseClick();
+  void mnuLoadTextClick();
+  void mnuSaveTextClick();
+  void mnuFindIdClick();
+  void mnuOptionsClick();
+  void mnuHelpClick();
+  void mnuAboutClick();
+  void mnuMailClick();
+
+  // The text files of deleted blocks; they go when the deletion is saved.
+  const std::vector<std::string>& PendingDeletions() const { return pendingDeletions_; }
+
+ private:
+  void NewEntry(bool folder);
+  void ShowPageOf(TreeNode* node);
+  void Recount();
+  void SortTree();
+  void SortSiblingsByCaption(TreeNode* node);
+  void EnableBlockApply();
+  void EnableFolderApply();
+  bool ApplyBlock();
+  bool ApplyFolder();
+  // Saves to the current database file and removes the text files of saved deletions; a
+  // failure is told to the user and answered false.
+  bool SaveCurrentDatabase();
+  // Asks about unsaved changes before another database replaces this one.
+  void SaveBeforeReplacing();
+  void Refuse(SoundKind sound, const std::string& message);
+  std::string PlainText(const std::string& text) const;
+  static FileDialogOptions DatabaseDialog(const std::string& title, const std::string& initialDir);
+  static FileDialogOptions TextDialog(const std::string& title);
+
+  Services& services_;
+  IForm1Dialogs& dialogs_;
+  std::string appDir_;
+  BlockDatabase db_;
+  bool stick_ = false;
+  std::string databaseFolder_;
+  std::string currentTextFile_;
+  std::vector<std::string> pendingDeletions_;
+};
+
+}  // namespace fenu

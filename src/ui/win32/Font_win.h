@@ -1,0 +1,21 @@
+#pragma once
+// A FontSpec (the font of a FontString) as the system's LOGFONTW and COLORREF, and back.
+#include <windows.h>
+
+#include "store/FontString.h"
+
+namespace fenu::ui {
+
+// The colour to draw with: a system colour's current value, clNone as the window text colour,
+// any other value as its red, green and blue bytes.
+COLORREF ToColorRef(FontColor color);
+
+// The font at dpi dots per inch (point sizes become pixel heights).
+LOGFONTW ToLogFont(const FontSpec& font, int dpi);
+// A font as the system describes it, with the colour kept beside it.
+FontSpec FromLogFont(const LOGFONTW& font, FontColor color, int dpi);
+
+// Like ToLogFont, created; the caller owns the handle (DeleteObject). Null when it fails.
+HFONT CreateFontOf(const FontSpec& font, int dpi);
+
+}  // namespace fenu::ui

@@ -1,0 +1,402 @@
+#include "store/TForm1.h"
+
+#include <gtest/gtest.h>
+
+#include "core/FileIo.h"
+#include "platform/fake/FakeServices.h"
+#include "store/TreeOps.h"
+#include "support/TempDir.h"
+#include "tools/TfrmInfo.h"
+
+namespace fenu {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class FakeForm1Dialogs : public IForm1Dialogs {
+ public:
+  explicit FakeForm1Dialogs(FakeServices& fake) : fake_(fake) {}
+  void ShowInfo(TfrmInfo&) override { fake_.log.push_back("Show TfrmInfo"); }
+  void ShowOptions(const std::string& databaseFile) override { fake_.log.push_back("Show TfrmOptions " + databaseFile); }
+
+ private:
+  FakeServices& fake_;
+};
+
+// Kunden
+//   Brief (block, key B, abbreviation "br")
+//   Intern (folder, key I)
+//     Memo (block, key M)
+//   Vorlagen (folder, key V)
+struct Window {
+  test::TempDir dir;
+  FakeServices fake;
+  FakeForm1Dialogs dialogs{fake};
+  TForm1 form{fake.services, dialogs, dir.Path()};
+
+  std::string Db() const { return dir.Path() + "Daten/Kunden.bdb"; }
+  std::string Blocks() const { return dir.Path() + "Daten/Bausteine/"; }
+
+  Window() {
+    BlockDatabase db(dir.Path());
+    ForceDirectories(dir.Path() + "Daten/Bausteine");
+    TTreeViewEx& tree = db.Tree();
+    UseBlockDataSize(tree);
+    TreeNode& root = tree.AddChild(nullptr, "Kunden");
+    Add(tree, &root, "Brief", kImageBlock, "B", "br", "1111111111111.txt");
+    TreeNode& intern = Add(tree, &root, "Intern", kImageFolder, "I", "", "");
+    Add(tree, &intern, "Memo", kImageBlock, "M", "", "2222222222222.txt");
+    Add(tree, &root, "Vorlagen", kImageFolder, "V", "", "");
+    db.SetAbbreviationIndex(dir.Path() + "Daten/Kunden.kdb");
+    db.SaveDatabase(Db());
+    dir.Write("Daten/Bausteine/1111111111111.txt", "Sehr geehrte Damen und Herren,\r\nvielen Dank.");
+    dir.Write("Daten/Bausteine/2222222222222.txt", "Notiz");
+    dir.Write("fenu.ini", "[Main]\r\nCurrentDB=" + Db() + "\r\nCurDirectDB=" + dir.Path() + "Daten/Kunden.kdb\r\n"
+                          "[HotKeys]\r\nHotkeyB1=[Strg-Alt]\r\nHotkeyB2=F5\r\n");
+    form.FormCreate();
+    fake.log.clear();
+  }
+
+  static TreeNode& Add(TTreeViewEx& tree, TreeNode* parent, const std::string& name, int image, const std::string& key,
+                       const std::string& abbreviation, const std::string& file) {
+    TreeNode& node = tree.AddChild(parent, name);
+    node.imageIndex = image;
+    node.selectedIndex = image + 1;
+    BlockData data = NewBlockData();
+    data.quickKey = key;
+    data.abbreviation = abbreviation;
+    data.textFileName = file;
+    SetBlockData(node, data);
+    return node;
+  }
+
+  TreeNode* Find(const std::string& caption) {
+    for (TreeNode* n = form.Tree().GetFirstNode(); n; n = n->GetNext())
+      if (n->text == caption) return n;
+    return nullptr;
+  }
+  Lines Children(const std::string& caption) {
+    Lines names;
+    TreeNode* node = Find(caption);
+    for (std::size_t i = 0; i < node->Count(); ++i) names.push_back(node->Item(i)->text);
+    return names;
+  }
+};
+
+TEST(TForm1, OpeningShowsTheBaseEntryItsCountsAndTheHotkey) {
+  Window w;
+  EXPECT_EQ(w.form.page, Form1Page::Root);
+  EXPECT_EQ(w.form.Label8, "HotKey: [Strg-Alt] + F5");
+  EXPECT_EQ((Lines{w.form.Label17, w.form.Label18}), (Lines{"2", "2"}));
+  EXPECT_EQ(w.form.FileLabel, w.Db());
+  EXPECT_FALSE(w.form.but_RemoveEnabled);
+  EXPECT_EQ(w.form.StatusBar, "Name der Datenbank");
+
+  w.form.Select(w.Find("Brief"));
+  EXPECT_EQ(w.form.page, Form1Page::File);
+  EXPECT_EQ((Lines{w.form.txtPName, w.form.txtPShort, w.form.txtPLong}), (Lines{"Brief", "B", "br"}));
+  EXPECT_EQ(w.form.Memo1, "Sehr geehrte Damen und Herren,\r\nvielen Dank.");
+  EXPECT_EQ(w.form.StatusBar, "Baustein-ID: 1111111111111");
+  EXPECT_TRUE(w.form.mnuTextbausteinEnabled);
+}
+
+TEST(TForm1, AMissingDatabaseOpensDBDummy) {
+  test::TempDir dir;
+  FakeServices fake;
+  FakeForm1Dialogs dialogs{fake};
+  TForm1 form{fake.services, dialogs, dir.Path()};
+  form.FormCreate();
+  EXPECT_EQ(fake.log, (Lines{"MessageBox Fehler \"Die Datenbank \"Standard.adb\" konnte nicht gefunden werden!\" -> OK"}));
+  EXPECT_EQ(form.FileLabel, dir.Path() + "Daten\\DBDummy.bdb");
+  EXPECT_TRUE(FileExists(dir.Path() + "Daten/DBDummy.bdb"));
+  EXPECT_EQ(form.Tree().GetFirstNode()->text, "DBDummy");
+}
+
+TEST(TForm1, ClashingQuickKeyIsRefusedAndAskedAboutWhenLeaving) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  EXPECT_TRUE(w.form.KeyPress(Form1Field::txtPShort, 'v'));
+  w.form.txtPShort = "v";
+  w.form.btnPOkClick();
+  EXPECT_EQ(w.fake.log,
+            (Lines{"MessageBox Fehler \"Ein Eintrag mit der Kurztaste \"V\" existiert bereits in der aktuelle "
+                   "Gruppe/Ebene!\" -> OK"}));
+  EXPECT_EQ(w.form.focusRequest, Form1Field::txtPShort);
+  EXPECT_EQ(GetBlockData(*w.Find("Brief"))->quickKey, "B");
+  EXPECT_TRUE(w.form.btnPOkEnabled);
+
+  w.fake.messageAnswers = {MsgResult::No};
+  w.form.Select(w.Find("Vorlagen"));
+  EXPECT_EQ(w.fake.log.back(), "MessageBox Bestätigung \"Die Eintragung wurde geändert! Änderung übernehmen?\" -> Nein");
+  EXPECT_EQ(GetBlockData(*w.Find("Brief"))->quickKey, "B");
+  EXPECT_EQ(w.form.page, Form1Page::Folder);
+}
+
+TEST(TForm1, ApplyStoresTheRecordTheCaptionAndTheText) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  // Re-applying a block with its own abbreviation is fine; another block's is not.
+  w.form.MouseDown(Form1Field::txtPName);
+  EXPECT_TRUE(w.form.btnPOkEnabled);
+  EXPECT_TRUE(w.form.ChangedFlag);
+  w.form.btnPOkClick();
+  EXPECT_TRUE(w.fake.log.empty());
+
+  w.form.Select(w.Find("Memo"));
+  w.form.txtPLong = "br";
+  w.form.btnPOkClick();
+  EXPECT_EQ(w.fake.log, (Lines{"MessageBox Fehler \"Ein Eintrag mit dem Kürzel \"br\" existiert bereits!\" -> OK"}));
+
+  w.form.txtPName = "Aktennotiz";
+  w.form.txtPLong = "An";
+  w.form.txtPShort = "a";
+  w.form.cbxPShowChange(1);
+  w.form.Memo1Change("Erste Zeile\r\nZweite\r\nDritte", true);
+  w.form.btnPOkClick();
+  const BlockData data = *GetBlockData(*w.Find("Aktennotiz"));
+  EXPECT_EQ((Lines{data.show, data.quickKey, data.abbreviation, data.preview}),
+            (Lines{"nein", "A", "an", "Erste Zeile Zweite"}));
+  EXPECT_EQ(w.dir.Read("Daten/Bausteine/2222222222222.txt"), "Erste Zeile\r\nZweite\r\nDritte");
+  EXPECT_FALSE(w.form.btnPOkEnabled);
+}
+
+TEST(TForm1, KeyFilterSwallowsUmlautsBlanksAndPunctuationButStillMarksTheEdit) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  for (char key : {'\xE4', ' ', '.', '-'}) EXPECT_FALSE(w.form.KeyPress(Form1Field::txtPLong, key)) << key;
+  for (char key : {'a', 'Z', '7', '\b'}) EXPECT_TRUE(w.form.KeyPress(Form1Field::txtPShort, key)) << key;
+  EXPECT_TRUE(w.form.btnPOkEnabled);
+  EXPECT_TRUE(w.form.btnFOkEnabled);
+  EXPECT_TRUE(w.form.ChangedFlag);
+}
+
+TEST(TForm1, AutomaticAbbreviationJoinsTheFolderKeysAndTheBlockKey) {
+  Window w;
+  w.form.Select(w.Find("Memo"));
+  w.form.txtPShort = "K";
+  w.form.txtPLong.clear();
+  w.form.txtPLongDblClick();
+  EXPECT_EQ(w.form.txtPLong, "ik");  // the base entry has no record and adds nothing
+}
+
+TEST(TForm1, NewBlockBesideASelectedBlockAndTheOrderAfterwards) {
+  Window w;
+  w.form.Select(w.Find("Memo"));
+  w.fake.inputAnswers = {std::string(""), std::string("Zettel")};  // an empty answer asks again
+  w.form.but_AddFileClick();
+  ASSERT_NE(w.Find("Zettel"), nullptr);
+  EXPECT_EQ(w.Find("Zettel")->Parent(), w.Find("Intern"));
+  EXPECT_EQ(w.form.Selected(), w.Find("Zettel"));
+  EXPECT_EQ(w.form.page, Form1Page::File);
+  const std::string file = GetBlockData(*w.Find("Zettel"))->textFileName;
+  EXPECT_TRUE(FileExists(w.Blocks() + file));
+  EXPECT_EQ(w.form.Label18, "3");
+  EXPECT_TRUE(w.form.ChangedFlag);
+
+  w.form.Select(w.Find("Kunden"));
+  w.fake.inputAnswers = {std::string("Archiv")};
+  w.form.but_AddFolderClick();
+  w.fake.inputAnswers = {std::string("Anschreiben")};
+  w.form.Select(w.Find("Kunden"));
+  w.form.but_AddFileClick();
+  // Blocks first, then folders, each by name.
+  EXPECT_EQ(w.Children("Kunden"), (Lines{"Anschreiben", "Brief", "Archiv", "Intern", "Vorlagen"}));
+
+  // A rename sorts the siblings by caption alone, blocks among folders.
+  w.form.Select(w.Find("Brief"));
+  w.form.txtPName = "Zusage";
+  w.form.btnPOkClick();
+  EXPECT_EQ(w.Children("Kunden"), (Lines{"Anschreiben", "Archiv", "Intern", "Vorlagen", "Zusage"}));
+
+  w.fake.log.clear();
+  w.fake.inputAnswers = {std::string("intern")};
+  w.form.Select(w.Find("Kunden"));
+  w.form.but_AddFolderClick();
+  EXPECT_EQ(w.fake.log, (Lines{"InputQuery \"Neuer Eintrag\" \"Und wie soll's heißen?\" -> \"intern\"", "Beep",
+                               "MessageBox quenlia:FENU \"Ein Eintrag mit diesem Namen existiert bereits\" -> OK"}));
+}
+
+TEST(TForm1, PendingEditIsAskedAboutBeforeANewBlockWithTheTextItHad) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  w.form.Memo1Change("Geänderter Text", true);
+  w.fake.messageAnswers = {MsgResult::Yes};
+  w.fake.inputAnswers = {std::string("Neu")};
+  w.form.but_AddFileClick();
+  EXPECT_EQ(w.dir.Read("Daten/Bausteine/1111111111111.txt"), "Geänderter Text");
+}
+
+TEST(TForm1, DeletedTextsGoOnlyWithTheSave) {
+  Window w;
+  w.form.Select(w.Find("Intern"));
+  w.fake.messageAnswers = {MsgResult::Yes};
+  w.form.but_RemoveClick();
+  EXPECT_EQ(w.fake.log.front(),
+            "MessageBox Bestätigung \"Wenn Sie den Ordner \"Intern\" löschen, gehen alle darin enthaltenen Ordner und "
+            "Texte verloren! Der Vorgang ist unwideruflich! Wollen Sie fortfahren?\" -> Ja");
+  EXPECT_EQ(w.Find("Intern"), nullptr);
+  EXPECT_EQ(w.form.Label18, "1");
+  EXPECT_TRUE(FileExists(w.Blocks() + "2222222222222.txt"));  // the saved tree still lists it
+
+  // Closing with "Nein" keeps tree and text together.
+  w.fake.messageAnswers = {MsgResult::No};
+  EXPECT_TRUE(w.form.FormCloseQuery());
+  EXPECT_TRUE(FileExists(w.Blocks() + "2222222222222.txt"));
+
+  // Saving makes the deletion real.
+  w.form.mnuSaveDatabaseClick();
+  EXPECT_FALSE(FileExists(w.Blocks() + "2222222222222.txt"));
+  EXPECT_FALSE(w.form.ChangedFlag);
+
+  w.form.Select(w.Find("Kunden"));
+  w.fake.log.clear();
+  w.form.but_RemoveClick();
+  EXPECT_EQ(w.fake.log, (Lines{"Beep", "MessageBox quenlia:FENU \"Der Basiseintrag kann nicht gelöscht werden\" -> OK"}));
+}
+
+TEST(TForm1, DropRulesAreCheckedInOrder) {
+  struct Case {
+    const char* dragged;
+    const char* target;
+    Lines log;
+  };
+  const Case cases[] = {
+      {"Brief", "Kunden",
+       {"Beep Exclamation", "MessageBox quenlia:FENU \"Aktion nicht möglich, da Quelle und Ziel identisch sind!\" -> OK"}},
+      {"Kunden", "Intern",
+       {"Beep Exclamation", "MessageBox quenlia:FENU \"Die Basis kann nicht verschoben werden\" -> OK"}},
+      {"Intern", "Memo",
+       {"Beep Exclamation",
+        "MessageBox quenlia:FENU \"Der Übergeordnete kann nicht auf einen Untergeordneten verschoben werden!\" -> OK"}},
+      {"Memo", "Brief", {"Beep", "MessageBox quenlia:FENU \"Diese Art von Eintrag kann hier nicht platziert werden!\" -> OK"}},
+  };
+  for (const Case& c : cases) {
+    Window w;
+    EXPECT_FALSE(w.form.tv_eg5DragDrop(w.Find(c.dragged), w.Find(c.target))) << c.dragged;
+    EXPECT_EQ(w.fake.log, c.log) << c.dragged;
+    EXPECT_FALSE(w.form.ChangedFlag);
+  }
+  Window w;
+  EXPECT_FALSE(w.form.tv_eg5DragDrop(w.Find("Brief"), nullptr));
+  EXPECT_TRUE(w.fake.log.empty());
+}
+
+TEST(TForm1, AMoveTakesTheSubtreeClearsAClashingKeyAndCountsAsAChange) {
+  Window w;
+  // "Vorlagen" gets a child with key b, then "Brief" (key B) is dropped there.
+  Window::Add(w.form.Tree(), w.Find("Vorlagen"), "Absage", kImageBlock, "b", "", "3333333333333.txt");
+  EXPECT_TRUE(w.form.tv_eg5DragDrop(w.Find("Brief"), w.Find("Vorlagen")));
+  EXPECT_EQ(w.fake.log, (Lines{"MessageBox Information \"Die Kurztaste ist im Ziel schon vergeben. Um Duplikate zu "
+                               "vermeiden wird die gezogene Kurztaste gelöscht!\" -> OK"}));
+  EXPECT_EQ(w.Children("Vorlagen"), (Lines{"Absage", "Brief"}));
+  EXPECT_EQ(GetBlockData(*w.Find("Brief"))->quickKey, "");
+  EXPECT_TRUE(w.form.ChangedFlag);
+
+  EXPECT_TRUE(w.form.tv_eg5DragDrop(w.Find("Intern"), w.Find("Vorlagen")));
+  EXPECT_EQ(w.Find("Memo")->Parent(), w.Find("Intern"));
+  EXPECT_EQ(GetBlockData(*w.Find("Memo"))->textFileName, "2222222222222.txt");
+
+  w.fake.log.clear();
+  Window::Add(w.form.Tree(), w.Find("Kunden"), "brief", kImageBlock, "", "", "4444444444444.txt");
+  EXPECT_FALSE(w.form.tv_eg5DragDrop(w.Find("brief"), w.Find("Vorlagen")));
+  EXPECT_EQ(w.fake.log.back(), "MessageBox quenlia:FENU \"Ein Eintrag selben Namens existiert hier bereits!\" -> OK");
+}
+
+TEST(TForm1, NewDatabaseSavesTheOldOneWholeWhenAskedTo) {
+  Window w;
+  w.form.Select(w.Find("Memo"));
+  w.form.txtPLong = "me";
+  w.form.MouseDown(Form1Field::txtPLong);
+  w.form.btnPOkClick();
+  const std::string next = w.dir.Path() + "Daten/Neu.bdb";
+  w.fake.messageAnswers = {MsgResult::Yes};
+  w.fake.fileAnswers = {next};
+  w.form.mnuNewDatabaseClick();
+  // The old database with its abbreviation index and backup, then the new one.
+  EXPECT_NE(w.dir.Read("Daten/Kunden.kdb").find("me=2222222222222.txt"), std::string::npos);
+  EXPECT_TRUE(FileExists(w.dir.Path() + "Daten/Kunden.bup"));
+  EXPECT_EQ(w.form.FileLabel, next);
+  EXPECT_EQ(w.form.Tree().GetFirstNode()->text, "Neu");
+  EXPECT_TRUE(FileExists(next));
+  EXPECT_EQ(w.form.Label17 + w.form.Label18, "00");
+  EXPECT_EQ(w.form.Database().AbbreviationIndex(), w.dir.Path() + "Daten/Neu.kdb");
+  EXPECT_EQ(w.fake.log[1], "SaveFile \"Textbausteindatei speichern unter...\" Textbausteindateien (*.bdb)|*.bdb -> " + next);
+
+  // Open the old one again through the menu.
+  w.fake.fileAnswers = {w.Db()};
+  w.fake.messageAnswers = {MsgResult::No};
+  w.form.mnuOpenDatabaseClick();
+  EXPECT_EQ(w.form.FileLabel, w.Db());
+  EXPECT_EQ(w.form.Label18, "2");
+}
+
+TEST(TForm1, FindByIdSelectsTheBlockAndAnExtensionFindsNothing) {
+  Window w;
+  w.fake.inputAnswers = {std::string("2222222222222")};
+  w.form.mnuFindIdClick();
+  EXPECT_EQ(w.form.Selected(), w.Find("Memo"));
+  EXPECT_TRUE(w.Find("Intern")->expanded);
+  w.fake.inputAnswers = {std::string("1111111111111.txt")};
+  w.form.mnuFindIdClick();
+  EXPECT_EQ(w.form.Selected(), w.Find("Memo"));
+  EXPECT_EQ(w.fake.log.back(), "MessageBox Information \"Zu dieser ID konnte kein Baustein ermittelt werden!\" -> OK");
+}
+
+TEST(TForm1, TextsComeFromAndGoToExternalFiles) {
+  Window w;
+  w.form.Select(w.Find("Memo"));
+  w.dir.Write("extern.txt", "eins\ntwo\rdrei");
+  w.fake.fileAnswers = {w.dir.File("extern.txt"), w.dir.File("raus.txt")};
+  w.form.mnuLoadTextClick();
+  EXPECT_EQ(w.form.Memo1, "eins\r\ntwo\r\ndrei");
+  EXPECT_TRUE(w.form.btnPOkEnabled);
+  EXPECT_EQ(w.dir.Read("Daten/Bausteine/2222222222222.txt"), "Notiz");  // only applying writes it
+  w.form.mnuSaveTextClick();
+  EXPECT_EQ(w.dir.Read("raus.txt"), "eins\r\ntwo\r\ndrei");
+}
+
+TEST(TForm1, ClosingAsksSavesAndWritesItsSettings) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  w.form.KeyPress(Form1Field::txtPName, 'x');
+  w.form.txtPName = "Briefx";
+  w.fake.messageAnswers = {MsgResult::Yes, MsgResult::Cancel};
+  EXPECT_FALSE(w.form.FormCloseQuery());  // applied, then "Abbrechen" keeps the window
+  w.fake.messageAnswers = {MsgResult::Yes};
+  EXPECT_TRUE(w.form.FormCloseQuery());
+  w.form.BSplitter = 300;
+  w.form.FormClose();
+  TTreeViewEx saved;
+  saved.LoadFromFile(w.Db());
+  EXPECT_EQ(saved.GetFirstNode()->GetFirstChild()->text, "Briefx");
+  EXPECT_NE(w.dir.Read("fenu.ini").find("BSplitter=300"), std::string::npos);
+  EXPECT_NE(w.dir.Read("fenu.ini").find("CurrentDB=" + w.Db()), std::string::npos);
+}
+
+TEST(TForm1, PortableModeResolvesAndStoresFileNames) {
+  Window w;
+  w.dir.Write("fenu.ini", "[Main]\r\nStick=1\r\nCurrentDB=D:\\Alt\\Kunden.bdb\r\nCurDirectDB=D:\\Alt\\Kunden.kdb\r\n");
+  TForm1 stick{w.fake.services, w.dialogs, w.dir.Path()};
+  stick.FormCreate();
+  EXPECT_EQ(stick.FileLabel, w.dir.Path() + "Daten\\Kunden.bdb");
+  EXPECT_EQ(stick.Label18, "2");
+  stick.FormClose();
+  EXPECT_NE(w.dir.Read("fenu.ini").find("CurrentDB=Kunden.bdb\r\nCurDirectDB=Kunden.kdb"), std::string::npos);
+}
+
+TEST(TForm1, MenuCommandsReachHelpAboutOptionsAndMail) {
+  Window w;
+  w.fake.messageAnswers = {MsgResult::Yes};
+  w.form.mnuMailClick();
+  w.form.mnuHelpClick();
+  w.form.mnuAboutClick();
+  w.form.mnuOptionsClick();
+  ASSERT_EQ(w.fake.log.size(), 5u);
+  EXPECT_EQ(w.fake.log[1].rfind("Shell \"mailto:support@quenlia.de", 0), 0u);
+  EXPECT_EQ(w.fake.log[2], "Help " + w.dir.Path() + "Hilfe\\Fenu.chm::/verwaltung.htm");
+  EXPECT_EQ(w.fake.log[3], "Show TfrmInfo");
+  EXPECT_EQ(w.fake.log[4], "Show TfrmOptions " + w.Db());
+}
+
+}  // namespace
+}  // namespace fenu
