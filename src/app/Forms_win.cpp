@@ -6,7 +6,13 @@
 
 #include "app/TfrmIniMessage_win.h"
 #include "app/TfrmTaskbar_win.h"
+#include "options/TPasswordDlg_win.h"
+#include "options/TfrmOptions.h"
+#include "options/TfrmOptions_win.h"
+#include "store/TForm1.h"
+#include "store/TForm1_win.h"
 #include "tools/TfrmHotkey_win.h"
+#include "tools/TfrmInfo_win.h"
 
 namespace fenu {
 namespace {
@@ -43,8 +49,42 @@ bool Win32Forms::ShowHotkey(TfrmHotkey& window) {
 
 void Win32Forms::ShowMainWindow(MainWindow kind, WindowHandle) {
   // Windows that this version does not contain yet say so instead of doing nothing.
-  dialogs_.MessageDlg(MsgKind::Information,
+  services_.dialogs.MessageDlg(MsgKind::Information,
                       std::string(GermanName(kind)) + " ist in dieser Version von quenlia:FENU noch nicht enthalten.");
 }
+
+namespace {
+
+// The dialogs of the management window, owned by it.
+class Win32Form1Dialogs : public IForm1Dialogs {
+ public:
+  Win32Form1Dialogs(Services& services, std::string appDir, bool& sendkeys)
+      : services_(services), appDir_(std::move(appDir)), sendkeys_(sendkeys) {}
+  void SetOwner(HWND owner) { owner_ = owner; }
+
+  void ShowInfo(TfrmInfo& window) override { TfrmInfoView(window).ShowModal(owner_); }
+  void ShowOptions(const std::string& databaseFile) override {
+    TfrmOptions options(services_, appDir_, databaseFile, sendkeys_);
+    TfrmOptionsView(options).ShowModal(owner_);
+  }
+
+ private:
+  Services& services_;
+  std::string appDir_;
+  bool& sendkeys_;
+  HWND owner_ = nullptr;
+};
+
+}  // namespace
+
+void Win32Forms::ShowManagement(bool& sendkeys) {
+  Win32Form1Dialogs dialogs(services_, appDir_, sendkeys);
+  TForm1 logic(services_, dialogs, appDir_);
+  TForm1View view(logic);
+  dialogs.SetOwner(view.Create(nullptr));
+  view.ShowModal(nullptr);
+}
+
+bool Win32Forms::AskPassword(std::string& entered) { return Win32PasswordPrompt().Ask(entered); }
 
 }  // namespace fenu

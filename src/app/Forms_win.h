@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "app/Forms.h"
 
 namespace fenu {
@@ -6,14 +8,17 @@ namespace fenu {
 // Shows the real windows for the shell.
 class Win32Forms : public IForms {
  public:
-  explicit Win32Forms(IDialogs& dialogs) : dialogs_(dialogs) {}
+  Win32Forms(Services& services, std::string appDir) : services_(services), appDir_(std::move(appDir)) {}
   void ShowTaskbar(TfrmTaskbar& window) override;
   void ShowIniMessage(TfrmIniMessage& window) override;
   bool ShowHotkey(TfrmHotkey& window) override;
   void ShowMainWindow(MainWindow kind, WindowHandle target) override;
+  void ShowManagement(bool& sendkeys) override;
+  bool AskPassword(std::string& entered) override;
 
  private:
-  IDialogs& dialogs_;
+  Services& services_;
+  std::string appDir_;
 };
 
 }  // namespace fenu

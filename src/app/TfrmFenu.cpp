@@ -82,7 +82,7 @@ void TfrmFenu::OpenManagement() {
     bool Ask(std::string& entered) override { return forms.AskPassword(entered); }
   } prompt(forms_);
   OpenMain(MainWindow::Form1, [&] {
-    if (PasswordCheck(prompt, appDir_)) forms_.ShowMainWindow(MainWindow::Form1, 0);
+    if (PasswordCheck(prompt, appDir_)) forms_.ShowManagement(sendkeys_);
   });
 }
 

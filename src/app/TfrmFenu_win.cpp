@@ -10,7 +10,7 @@
 namespace fenu {
 
 TfrmFenuView::TfrmFenuView(win32::Win32Services& services, std::string appDir)
-    : services_(services), forms_(services.dialogs), logic_(services.services, forms_, std::move(appDir)) {}
+    : services_(services), forms_(services.services, appDir), logic_(services.services, forms_, std::move(appDir)) {}
 
 TfrmFenuView::~TfrmFenuView() {
   if (popup_) DestroyMenu(popup_);

@@ -10,14 +10,15 @@
 #include "store/SafeFile.h"
 
 namespace fenu {
-namespace {
 
-std::string ReadField(std::string_view block, BlockField field) {
+std::string ReadBlockField(std::string_view block, BlockField field) {
   if (field.offset >= block.size()) return {};
   std::size_t length = static_cast<unsigned char>(block[field.offset]);
   length = std::min({length, field.capacity, block.size() - field.offset - 1});
   return std::string(block.substr(field.offset + 1, length));
 }
+
+namespace {
 
 void WriteField(NodeData& block, BlockField field, std::string_view text) {
   const std::size_t length = std::min(text.size(), field.capacity);
@@ -29,13 +30,13 @@ void WriteField(NodeData& block, BlockField field, std::string_view text) {
 
 BlockData BlockData::FromBytes(std::string_view block) {
   BlockData data;
-  data.textFileName = ReadField(block, kTextFileNameField);
-  data.show = ReadField(block, kShowField);
-  data.quickKey = ReadField(block, kQuickKeyField);
-  data.abbreviation = ReadField(block, kAbbreviationField);
-  data.preview = ReadField(block, kPreviewField);
-  data.extra1 = ReadField(block, kExtra1Field);
-  data.extra2 = ReadField(block, kExtra2Field);
+  data.textFileName = ReadBlockField(block, kTextFileNameField);
+  data.show = ReadBlockField(block, kShowField);
+  data.quickKey = ReadBlockField(block, kQuickKeyField);
+  data.abbreviation = ReadBlockField(block, kAbbreviationField);
+  data.preview = ReadBlockField(block, kPreviewField);
+  data.extra1 = ReadBlockField(block, kExtra1Field);
+  data.extra2 = ReadBlockField(block, kExtra2Field);
   return data;
 }
 

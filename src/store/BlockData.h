@@ -48,6 +48,9 @@ struct BlockData {
   bool operator==(const BlockData&) const = default;
 };
 
+// One field of a block, read as FromBytes reads it.
+std::string ReadBlockField(std::string_view block, BlockField field);
+
 // A fresh record: Show "ja", every other field empty.
 BlockData NewBlockData();
 

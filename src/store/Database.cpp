@@ -35,7 +35,7 @@ void UseBlockDataSize(TTreeViewEx& tree) {
   tree.OnRequestDataSize = [](const TTreeViewEx&, const TreeNode&, std::int32_t& size) { size = kBlockDataSize; };
 }
 
-bool IsHiddenEntry(const TreeNode& node) { return node.data && BlockData::FromBytes(*node.data).show == kShowNo; }
+bool IsHiddenEntry(const TreeNode& node) { return node.data && ReadBlockField(*node.data, kShowField) == kShowNo; }
 
 void RejectHiddenEntries(TTreeViewEx& tree) {
   tree.OnNodeLoaded = [](TTreeViewEx&, TreeNode& node, bool& canLoad) {

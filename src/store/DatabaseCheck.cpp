@@ -31,7 +31,7 @@ void CheckBase(const TTreeViewEx& tree, std::vector<std::string>& problems) {
     if (KindOf(*tree.TopItem(i)) == EntryKind::Base) ++bases;
   if (tree.TopCount() != 1 || bases != 1)
     problems.push_back("Nicht genau ein Basiseintrag auf oberster Ebene: " + std::to_string(tree.TopCount()) +
-                       " Einträge, davon " + std::to_string(bases) + " Basiseinträge");
+                       " Einträge, davon Basiseinträge: " + std::to_string(bases));
 }
 
 void CheckEntry(const TreeNode& node, const std::string& blockDir, std::vector<std::string>& problems) {

@@ -64,6 +64,7 @@ class TForm1 {
   // Counts every change of the tree's shape or order, so that the view knows to rebuild it.
   int treeVersion = 0;
 
+  const std::string& AppDir() const { return appDir_; }
   BlockDatabase& Database() { return db_; }
   TTreeViewEx& Tree() { return db_.Tree(); }
   TreeNode* Selected() const { return db_.Tree().Selected(); }

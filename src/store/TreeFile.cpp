@@ -185,6 +185,7 @@ void TTreeViewEx::Write(std::string& out) const {
 
 std::string TTreeViewEx::SaveToBytes() const {
   std::string out;
+  out.reserve(4 + Count() * 160);  // a node of a building-block tree takes about that much
   Write(out);
   return out;
 }

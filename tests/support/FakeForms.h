@@ -42,6 +42,12 @@ class FakeForms : public IForms {
     if (onMainWindow) onMainWindow(kind, target);
   }
 
+  std::function<void(bool& sendkeys)> onManagement;
+  void ShowManagement(bool& sendkeys) override {
+    fake_.log.push_back("Show TForm1");
+    if (onManagement) onManagement(sendkeys);
+  }
+
   // What the user types into the password dialog, in order, and whether OK ends it; without an
   // answer left the dialog is cancelled with an empty field.
   struct PasswordAnswer {

@@ -74,15 +74,20 @@ void Form::RegisterClassOnce() {
 HWND Form::Create(HWND owner) {
   if (hwnd_) return hwnd_;
   RegisterClassOnce();
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
-  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (owner ? 0 : WS_EX_APPWINDOW);
+  const DWORD style = resizable_ ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN
+                                 : WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
+  const DWORD exStyle = (resizable_ ? 0 : WS_EX_DLGMODALFRAME) | WS_EX_CONTROLPARENT |
+                        (owner && !resizable_ ? 0 : WS_EX_APPWINDOW);
   RECT frame{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  AdjustWindowRectEx(&frame, style, menu_ != nullptr, exStyle);
   hwnd_ = CreateWindowExW(exStyle, className_, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                          frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+                          frame.bottom - frame.top, owner, menu_, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("CreateWindowExW");
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
   OnCreate();
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  OnResize(client.right, client.bottom);
   CentreWindow(owner);
   return hwnd_;
 }
@@ -189,6 +194,16 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (OnMessage(msg, wParam, lParam, result)) return result;
+  if (msg == WM_SIZE) {
+    OnResize(LOWORD(lParam), HIWORD(lParam));
+    return 0;
+  }
+  if (msg == WM_GETMINMAXINFO && resizable_) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMinTrackSize.x = Scale(minWidth_);
+    info->ptMinTrackSize.y = Scale(minHeight_);
+    return 0;
+  }
   if (msg == WM_COMMAND) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);

@@ -41,6 +41,17 @@ class Form {
 
   void SetCaption(std::string_view caption);
   void SetCentreOnScreen(bool onScreen) { centreOnScreen_ = onScreen; }
+  // Before Create(): a main window with a sizing frame, minimise and maximise boxes, its own
+  // taskbar button and a smallest size (96-DPI pixels of the whole window).
+  void SetResizable(int minWidth, int minHeight) {
+    resizable_ = true;
+    minWidth_ = minWidth;
+    minHeight_ = minHeight;
+  }
+  // Before Create(): the window's menu bar.
+  void SetMenuBar(HMENU menu) { menu_ = menu; }
+  // The client area changed size (device pixels).
+  virtual void OnResize(int /*width*/, int /*height*/) {}
 
   HWND AddControl(int id, const wchar_t* windowClass, std::string_view text, DWORD style, int x, int y, int w,
                   int h, DWORD exStyle = 0);
@@ -69,6 +80,10 @@ class Form {
   HWND hwnd_ = nullptr;
   int dpi_ = 96;
   bool centreOnScreen_ = true;
+  bool resizable_ = false;
+  int minWidth_ = 0;
+  int minHeight_ = 0;
+  HMENU menu_ = nullptr;
   bool ended_ = false;
   int result_ = IDCANCEL;
 };

@@ -54,6 +54,13 @@ LRESULT CALLBACK GradientBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_CTLCOLORSTATIC: {
+      // Labels on the strip (a right-aligned second heading) draw white on the gradient.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, RGB(255, 255, 255));
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
     default:
       return DefWindowProcW(hwnd, msg, wParam, lParam);
   }

@@ -43,4 +43,150 @@ void DrawTraySketch(HDC dc, const RECT& area) {
   DeleteObject(pen);
 }
 
+namespace {
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
+// A sheet with a frame and grey text lines on it.
+void DrawSheet(HDC dc, const RECT& sheet, COLORREF frame, int lines) {
+  FillSolid(dc, sheet, RGB(255, 255, 255));
+  HBRUSH border = CreateSolidBrush(frame);
+  FrameRect(dc, &sheet, border);
+  DeleteObject(border);
+  const int h = sheet.bottom - sheet.top;
+  const int step = h / (lines + 1);
+  for (int i = 1; i <= lines; ++i) {
+    const int y = sheet.top + i * step;
+    const int right = sheet.right - 4 - ((i * 7) % 3) * (sheet.right - sheet.left) / 8;
+    RECT line{sheet.left + 4, y, right, y + (step > 5 ? 2 : 1)};
+    FillSolid(dc, line, RGB(0xA8, 0xB0, 0xBC));
+  }
+}
+
+}  // namespace
+
+void DrawProductPicture(HDC dc, const RECT& area) {
+  const int w = area.right - area.left;
+  const int h = area.bottom - area.top;
+  TRIVERTEX vertices[2] = {{area.left, area.top, 0xFF00, 0xFF00, 0xFF00, 0},
+                           {area.right, area.bottom, 0xC800, 0xDC00, 0xF400, 0}};
+  GRADIENT_RECT gradient{0, 1};
+  GradientFill(dc, vertices, 2, &gradient, 1, GRADIENT_FILL_RECT_V);
+
+  // Three building blocks on the left, one behind the other.
+  const int blockW = w * 30 / 100;
+  const int blockH = h * 18 / 100;
+  const COLORREF frames[3] = {RGB(0x10, 0x3C, 0x8C), RGB(0x2E, 0x7D, 0x32), RGB(0xC0, 0x6A, 0x00)};
+  for (int i = 0; i < 3; ++i) {
+    const int x = area.left + w * 6 / 100 + i * w * 4 / 100;
+    const int y = area.top + h * 40 / 100 + i * blockH * 6 / 5;
+    DrawSheet(dc, RECT{x, y, x + blockW, y + blockH}, frames[i], 2);
+  }
+
+  // The document they go into, on the right.
+  const RECT page{area.left + w * 62 / 100, area.top + h * 36 / 100, area.left + w * 92 / 100,
+                  area.top + h * 94 / 100};
+  DrawSheet(dc, page, RGB(0x40, 0x40, 0x40), 7);
+
+  // An arrow from the blocks to the document.
+  HPEN pen = CreatePen(PS_SOLID, 3, RGB(0xD0, 0x20, 0x20));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  const int arrowY = area.top + h * 64 / 100;
+  const int fromX = area.left + w * 46 / 100;
+  const int toX = page.left - 4;
+  MoveToEx(dc, fromX, arrowY, nullptr);
+  LineTo(dc, toX, arrowY);
+  MoveToEx(dc, toX - 7, arrowY - 6, nullptr);
+  LineTo(dc, toX, arrowY);
+  LineTo(dc, toX - 7, arrowY + 6);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+
+  // The program's symbol at the top.
+  const int iconSize = 48;
+  HICON icon = static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, LR_DEFAULTCOLOR));
+  if (icon) {
+    DrawIconEx(dc, area.left + (w - iconSize) / 2, area.top + h * 4 / 100, icon, iconSize, iconSize, 0, nullptr,
+               DI_NORMAL);
+    DestroyIcon(icon);
+  }
+}
+
+namespace {
+
+void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF fill, COLORREF frame) {
+  HBRUSH brush = CreateSolidBrush(fill);
+  HPEN pen = CreatePen(PS_SOLID, 1, frame);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  Rectangle(dc, left, top, right, bottom);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
+void DrawTreeImage(HDC dc, int index, int s) {
+  const COLORREF frame = RGB(0x40, 0x40, 0x40);
+  switch (index) {
+    case 0:  // the database: a stack of discs
+      for (int i = 2; i >= 0; --i) {
+        HBRUSH brush = CreateSolidBrush(RGB(0x30, 0x60, 0xB0));
+        HGDIOBJ old = SelectObject(dc, brush);
+        Ellipse(dc, s / 8, s / 8 + i * s / 4, s - s / 8, s / 8 + i * s / 4 + s / 3);
+        SelectObject(dc, old);
+        DeleteObject(brush);
+      }
+      break;
+    case 1:
+    case 2: {  // a sheet with lines
+      FillBox(dc, s / 5, s / 10, s - s / 5, s - s / 10, index == 2 ? RGB(0xFF, 0xF4, 0xB0) : RGB(255, 255, 255), frame);
+      HPEN pen = CreatePen(PS_SOLID, 1, RGB(0x60, 0x80, 0xC0));
+      HGDIOBJ old = SelectObject(dc, pen);
+      for (int y = s * 3 / 10; y < s - s / 5; y += s / 5) {
+        MoveToEx(dc, s * 3 / 10, y, nullptr);
+        LineTo(dc, s - s * 3 / 10, y);
+      }
+      SelectObject(dc, old);
+      DeleteObject(pen);
+      break;
+    }
+    default: {  // a folder, open when selected
+      const COLORREF fill = index == 4 ? RGB(0xFF, 0xE0, 0x70) : RGB(0xF0, 0xC8, 0x40);
+      FillBox(dc, s / 10, s / 5, s / 2, s * 2 / 5, fill, frame);
+      FillBox(dc, s / 10, s * 3 / 10, s - s / 10, s - s / 6, fill, frame);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+HIMAGELIST CreateTreeImages(int size) {
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 5, 0);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  const COLORREF transparent = RGB(255, 0, 255);
+  for (int index = 0; index < 5; ++index) {
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, size, size};
+    HBRUSH background = CreateSolidBrush(transparent);
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    DrawTreeImage(dc, index, size);
+    SelectObject(dc, old);
+    ImageList_AddMasked(list, bitmap, transparent);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return list;
+}
+
 }  // namespace fenu::ui

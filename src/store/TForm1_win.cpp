@@ -1,0 +1,731 @@
+#include "store/TForm1_win.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include <utility>
+
+#include "app/Settings.h"
+#include "core/Errors.h"
+#include "ui/win32/AppError_win.h"
+#include "ui/win32/Font_win.h"
+#include "ui/win32/Pictures_win.h"
+#include "ui/win32/Text_win.h"
+
+namespace fenu {
+namespace {
+
+constexpr UINT kRenderMessage = WM_APP + 30;
+constexpr UINT kSplitterMoved = WM_APP + 31;
+constexpr const wchar_t* kSplitterClass = L"TSplitter";
+constexpr int kTextbausteinMenu = 3;  // position of "Textbaustein" in the menu bar
+constexpr int kBar = 28;              // height of the heading strip
+constexpr int kMinTreeWidth = 260;
+constexpr int kDragEdge = 14;
+
+const std::pair<int, const char*> kHints[] = {
+    {TForm1View::Label8, "Taste(n) mit denen die Auswahl der Bausteine direkt aufgerufen werden kann"},
+    {TForm1View::but_AddFolder, "Neuen Ordner als Unterordner der aktuellen Position erstellen"},
+    {TForm1View::but_AddFile, "Neuen Baustein im aktuellen Ordner erstellen"},
+    {TForm1View::but_Remove, "Ordner bzw. Baustein löschen"},
+    {TForm1View::Splitter1, "Schieben"},
+    {TForm1View::txtFName, "Name des Ordners"},
+    {TForm1View::txtFShort, "Taste zur schnellen Anwahl beim Auswählen von Bausteinen"},
+    {TForm1View::btnFOk, "Änderungen übernehmen"},
+    {TForm1View::txtPName, "Name des Bausteins"},
+    {TForm1View::txtPShort, "Taste zur schnellen Anwahl innerhalb der Listenauswahl"},
+    {TForm1View::txtPLong, "Kürzel zur Auswahl innerhalb der Kürzel-Auswahl, Doppelklick = Automatik"},
+    {TForm1View::cbxPShow, "Bei der Auswahl von Bausteinen anzeigen"},
+    {TForm1View::btnPOk, "Änderungen übernehmen"},
+    {TForm1View::Memo1, "Text des Bausteins"},
+    {TForm1View::btnVariable, "Setzt variable Teile in den Baustein ein"},
+    {TForm1View::btnPreview, "Zeigt den Text-Baustein mit den ersetzten Variablen"},
+};
+
+const int kRootPage[] = {TForm1View::lblRootTitle, TForm1View::lblDatabase, TForm1View::FileLabel,
+                         TForm1View::lblCount,     TForm1View::lblFolders,  TForm1View::Label17,
+                         TForm1View::lblBlocks,    TForm1View::Label18,     TForm1View::lblTip,
+                         TForm1View::lblTipText};
+const int kFolderPage[] = {TForm1View::lblFolderTitle, TForm1View::lblFName, TForm1View::txtFName,
+                           TForm1View::lblFShort,      TForm1View::txtFShort, TForm1View::btnFOk};
+const int kFilePage[] = {TForm1View::lblFileTitle, TForm1View::lblPName, TForm1View::txtPName,
+                         TForm1View::lblPShort,    TForm1View::txtPShort, TForm1View::lblPLong,
+                         TForm1View::txtPLong,     TForm1View::lblPShow,  TForm1View::cbxPShow,
+                         TForm1View::btnPOk,       TForm1View::lblMemo,   TForm1View::Memo1,
+                         TForm1View::btnVariable,  TForm1View::btnPreview};
+
+HMENU BuildMenu() {
+  auto item = [](HMENU menu, int id, const char* caption) {
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), ui::ToWide(caption).c_str());
+  };
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  item(file, TForm1View::mnuNewDatabase, "Neue Datenbank");
+  item(file, TForm1View::mnuOpenDatabase, "Datenbank öffnen");
+  item(file, TForm1View::mnuSaveDatabase, "Datenbank speichern");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  item(file, TForm1View::mnuExit, "Beenden");
+  HMENU edit = CreatePopupMenu();
+  item(edit, TForm1View::mnuUndo, "&Rückgängig\tAlt+Rück");
+  AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+  item(edit, TForm1View::mnuCut, "&Ausschneiden\tStrg+X");
+  item(edit, TForm1View::mnuCopy, "&Kopieren\tStrg+C");
+  item(edit, TForm1View::mnuPaste, "&Einfügen\tStrg+V");
+  AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+  item(edit, TForm1View::mnuSelectAll, "Alles &markieren");
+  HMENU view = CreatePopupMenu();
+  item(view, TForm1View::mnuExpand, "Baum erweitern");
+  item(view, TForm1View::mnuCollapse, "Baum reduzieren");
+  HMENU block = CreatePopupMenu();
+  item(block, TForm1View::mnuVariables, "Variablen einsetzen");
+  item(block, TForm1View::mnuPreview, "Vorschau");
+  AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
+  item(block, TForm1View::mnuLoadText, "Text aus Datei laden");
+  item(block, TForm1View::mnuSaveText, "Text in Datei speichern");
+  AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
+  item(block, TForm1View::mnuFont, "Schriftart");
+  AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
+  item(block, TForm1View::mnuFindId, "Nach ID suchen");
+  // Variables and the preview arrive with the insertion of blocks; until then they are greyed.
+  EnableMenuItem(block, TForm1View::mnuVariables, MF_BYCOMMAND | MF_GRAYED);
+  EnableMenuItem(block, TForm1View::mnuPreview, MF_BYCOMMAND | MF_GRAYED);
+  HMENU help = CreatePopupMenu();
+  item(help, TForm1View::mnuHelp, "quenlia:Fenu-Hillfe");
+  item(help, TForm1View::mnuAbout, "Über quenlia:Fenu");
+  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+  item(help, TForm1View::mnuMail, "Fragen, Anregungen");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"Datei");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"Bearbeiten");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"Ansicht");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(block), L"Textbaustein");
+  AppendMenuW(bar, MF_STRING, TForm1View::mnuOptions, L"Optionen");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"Hilfe");
+  return bar;
+}
+
+std::optional<Form1Field> FieldOf(int id) {
+  switch (id) {
+    case TForm1View::txtPName: return Form1Field::txtPName;
+    case TForm1View::txtPShort: return Form1Field::txtPShort;
+    case TForm1View::txtPLong: return Form1Field::txtPLong;
+    case TForm1View::txtFName: return Form1Field::txtFName;
+    case TForm1View::txtFShort: return Form1Field::txtFShort;
+    default: return std::nullopt;
+  }
+}
+
+int IdOf(Form1Field field) {
+  switch (field) {
+    case Form1Field::txtPName: return TForm1View::txtPName;
+    case Form1Field::txtPShort: return TForm1View::txtPShort;
+    case Form1Field::txtPLong: return TForm1View::txtPLong;
+    case Form1Field::txtFName: return TForm1View::txtFName;
+    case Form1Field::txtFShort: return TForm1View::txtFShort;
+  }
+  return 0;
+}
+
+void RegisterSplitterClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = kSplitterClass;
+  wc.hCursor = LoadCursorW(nullptr, IDC_SIZEWE);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  RegisterClassExW(&wc);
+  registered = true;
+}
+
+}  // namespace
+
+TForm1View::TForm1View(TForm1& logic) : Form(L"TForm1", 790, 580), logic_(logic) {
+  SetResizable(760, 580);
+  menu_ = BuildMenu();
+  SetMenuBar(menu_);
+}
+
+TForm1View::~TForm1View() {
+  if (images_) ImageList_Destroy(images_);
+  if (memoFontHandle_) DeleteObject(memoFontHandle_);
+}
+
+void TForm1View::OnCreate() {
+  SetCaption(TForm1::kCaption);
+  HWND bar = AddGradientBar(Label21, "Bausteine-Übersicht", 0, 0, 790, kBar);
+  HWND hotkey = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY,
+                                0, 0, 10, 10, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Label8)),
+                                GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(hotkey, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+
+  HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
+                         WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                         0, 0, 10, 10);
+  images_ = ui::CreateTreeImages(GetSystemMetrics(SM_CXSMICON));
+  TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
+  AddButton(but_AddFolder, "Neuer Ordner", 0, 0, 10, 10);
+  AddButton(but_AddFile, "Neuer Baustein", 0, 0, 10, 10);
+  AddButton(but_Remove, "Löschen", 0, 0, 10, 10);
+  RegisterSplitterClass();
+  HWND splitter = AddControl(Splitter1, kSplitterClass, "", 0, 0, 0, 10, 10);
+  SetWindowLongPtrW(splitter, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SplitterProc));
+
+  auto title = [&](int id, const char* text) {
+    SendMessageW(AddLabel(id, text, 0, 0, 10, 10), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  };
+  title(lblRootTitle, "Datenbank Übersicht");
+  AddLabel(lblDatabase, "Aktuelle Datenbank:", 0, 0, 10, 10);
+  fileLabel_.Attach(AddLabel(FileLabel, "", 0, 0, 10, 10, SS_LEFTNOWORDWRAP));
+  AddLabel(lblCount, "Anzahl:", 0, 0, 10, 10);
+  AddLabel(lblFolders, "Ordner:", 0, 0, 10, 10);
+  AddLabel(Label17, "0", 0, 0, 10, 10);
+  AddLabel(lblBlocks, "Bausteine:", 0, 0, 10, 10);
+  AddLabel(Label18, "0", 0, 0, 10, 10);
+  AddLabel(lblTip, "Tipp:", 0, 0, 10, 10);
+  AddLabel(lblTipText, TForm1::kTipText, 0, 0, 10, 10);
+
+  title(lblFolderTitle, "Ordner-Daten bearbeiten");
+  AddLabel(lblFName, "Ordner-Name", 0, 0, 10, 10);
+  AddControl(txtFName, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
+  AddLabel(lblFShort, "Kurztaste", 0, 0, 10, 10);
+  HWND fShort = AddControl(txtFShort, L"EDIT", "", WS_TABSTOP | ES_UPPERCASE, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
+  SendMessageW(fShort, EM_LIMITTEXT, 1, 0);
+  AddButton(btnFOk, "&Übernehmen", 0, 0, 10, 10);
+
+  title(lblFileTitle, "Textbaustein-Daten bearbeiten");
+  AddLabel(lblPName, "Textbausteinname", 0, 0, 10, 10);
+  AddControl(txtPName, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
+  AddLabel(lblPShort, "Kurztaste", 0, 0, 10, 10);
+  HWND pShort = AddControl(txtPShort, L"EDIT", "", WS_TABSTOP | ES_UPPERCASE, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
+  SendMessageW(pShort, EM_LIMITTEXT, 1, 0);
+  AddLabel(lblPLong, "Kürzel", 0, 0, 10, 10);
+  HWND pLong = AddControl(txtPLong, L"EDIT", "", WS_TABSTOP | ES_LOWERCASE | ES_AUTOHSCROLL, 0, 0, 10, 10,
+                          WS_EX_CLIENTEDGE);
+  SendMessageW(pLong, EM_LIMITTEXT, 10, 0);
+  AddLabel(lblPShow, "Anzeigen", 0, 0, 10, 10);
+  HWND show = AddComboList(cbxPShow, 0, 0, 10, 80);
+  for (const wchar_t* entry : {L"ja", L"nein"}) SendMessageW(show, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+  AddButton(btnPOk, "&Übernehmen", 0, 0, 10, 10);
+  AddLabel(lblMemo, "Baustein-Text", 0, 0, 10, 10);
+  AddControl(Memo1, L"EDIT", "", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0, 10, 10,
+             WS_EX_CLIENTEDGE);
+  AddButton(btnVariable, "Variable", 0, 0, 10, 10);
+  AddButton(btnPreview, "Vorschau", 0, 0, 10, 10);
+  EnableWindow(Item(btnVariable), FALSE);
+  EnableWindow(Item(btnPreview), FALSE);
+
+  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
+                                nullptr);
+  SendMessageW(status, SB_SIMPLE, TRUE, 0);
+
+  for (int id : {static_cast<int>(txtPName), static_cast<int>(txtPShort), static_cast<int>(txtPLong),
+                 static_cast<int>(txtFName), static_cast<int>(txtFShort), static_cast<int>(Memo1)})
+    SetWindowSubclass(Item(id), FieldProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TForm1View::OnShow() {
+  logic_.FormCreate();
+  splitter_ = logic_.BSplitter;
+  // The editor's font: the window's own, changed by what the settings hold.
+  LOGFONTW base{};
+  GetObjectW(MessageFont(), sizeof base, &base);
+  memoFont_ = ui::FromLogFont(base, kClWindowText, Scale(96));
+  if (!logic_.BFont.empty()) ApplyFontString(logic_.BFont, memoFont_);
+  ApplyMemoFont();
+
+  HWND hotkey = GetDlgItem(Item(Label21), Label8);
+  ui::SetText(hotkey, logic_.Label8 + "  ");
+  const IniFile settings(SettingsPath(logic_.AppDir()));
+  if (const auto placement = ReadPlacement(settings, "TForm1", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    wp.flags = 0;
+    wp.showCmd = placement->showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    wp.ptMinPosition = {placement->minX, placement->minY};
+    wp.ptMaxPosition = {placement->maxX, placement->maxY};
+    wp.rcNormalPosition = {placement->left, placement->top, placement->right, placement->bottom};
+    SetWindowPlacement(Handle(), &wp);
+  }
+  RECT client;
+  GetClientRect(Handle(), &client);
+  OnResize(client.right, client.bottom);
+  Render();
+}
+
+void TForm1View::ApplyMemoFont() {
+  HFONT font = ui::CreateFontOf(memoFont_, Scale(96));
+  if (!font) return;
+  SendMessageW(Item(Memo1), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (memoFontHandle_) DeleteObject(memoFontHandle_);
+  memoFontHandle_ = font;
+}
+
+void TForm1View::OnResize(int width, int height) {
+  HWND status = Item(StatusBar);
+  if (!status) return;  // still being created
+  SendMessageW(status, WM_SIZE, 0, 0);
+  RECT statusRect;
+  GetWindowRect(status, &statusRect);
+  const int statusHeight = statusRect.bottom - statusRect.top;
+  const int s4 = Scale(4), s8 = Scale(8);
+  const int bar = Scale(kBar);
+  MoveWindow(Item(Label21), 0, 0, width, bar, TRUE);
+  MoveWindow(GetDlgItem(Item(Label21), Label8), width / 2, 0, width / 2, bar, TRUE);
+
+  const int treeWidth = Scale(std::max(splitter_, kMinTreeWidth));
+  const int bottom = height - statusHeight;
+  const int buttonHeight = Scale(26);
+  const int buttonTop = bottom - buttonHeight - s4;
+  MoveWindow(Item(tv_eg5), s4, bar + s4, treeWidth - s8, buttonTop - bar - s8, TRUE);
+  const int buttonWidth = (treeWidth - s8 - 2 * s4) / 3;
+  for (int i = 0; i < 3; ++i)
+    MoveWindow(Item(but_AddFolder + i), s4 + i * (buttonWidth + s4), buttonTop, buttonWidth, buttonHeight, TRUE);
+  MoveWindow(Item(Splitter1), treeWidth, bar, Scale(5), bottom - bar, TRUE);
+
+  const int x = treeWidth + Scale(5) + s8;
+  const int w = std::max(width - x - s8, Scale(100));
+  auto place = [&](int id, int left, int top, int cx, int cy) {
+    MoveWindow(Item(id), x + Scale(left), Scale(top), cx < 0 ? w - Scale(left) : Scale(cx), Scale(cy), TRUE);
+  };
+  place(lblRootTitle, 0, 36, -1, 20);
+  place(lblDatabase, 0, 66, -1, 18);
+  place(FileLabel, 0, 86, -1, 18);
+  place(lblCount, 0, 120, -1, 18);
+  place(lblFolders, 16, 142, 90, 18);
+  place(Label17, 110, 142, 80, 18);
+  place(lblBlocks, 16, 164, 90, 18);
+  place(Label18, 110, 164, 80, 18);
+  place(lblTip, 0, 200, -1, 18);
+  place(lblTipText, 0, 220, -1, 60);
+
+  place(lblFolderTitle, 0, 36, -1, 20);
+  place(lblFName, 0, 66, 300, 18);
+  place(txtFName, 0, 86, 300, 23);
+  place(lblFShort, 0, 118, 120, 18);
+  place(txtFShort, 0, 138, 40, 23);
+  place(btnFOk, 0, 176, 100, 26);
+
+  place(lblFileTitle, 0, 36, -1, 20);
+  place(lblPName, 0, 66, 170, 18);
+  place(txtPName, 0, 86, 170, 23);
+  place(lblPShort, 180, 66, 60, 18);
+  place(txtPShort, 180, 86, 40, 23);
+  place(lblPLong, 230, 66, 90, 18);
+  place(txtPLong, 230, 86, 90, 23);
+  place(lblPShow, 330, 66, 70, 18);
+  place(cbxPShow, 330, 86, 70, 120);
+  place(lblMemo, 0, 122, 120, 18);
+  MoveWindow(Item(btnPOk), x + w - Scale(100), Scale(116), Scale(100), Scale(26), TRUE);
+  const int memoTop = Scale(146);
+  MoveWindow(Item(Memo1), x, memoTop, w, buttonTop - memoTop - s4, TRUE);
+  MoveWindow(Item(btnVariable), x, buttonTop, Scale(100), buttonHeight, TRUE);
+  MoveWindow(Item(btnPreview), x + Scale(108), buttonTop, Scale(100), buttonHeight, TRUE);
+}
+
+void TForm1View::SetSplitter(int width) {
+  const int units = MulDiv(width, 96, Scale(96));
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const int maxUnits = MulDiv(client.right, 96, Scale(96)) - 300;
+  splitter_ = std::max(kMinTreeWidth, std::min(units, maxUnits));
+  OnResize(client.right, client.bottom);
+}
+
+// ---- Rendering ----------------------------------------------------------------------------------
+
+void TForm1View::SetFieldText(int id, const std::string& text) {
+  HWND control = Item(id);
+  if (ui::GetText(control) != text) ui::SetText(control, text);
+}
+
+void TForm1View::ShowPage(Form1Page page) {
+  for (int id : kRootPage) ShowWindow(Item(id), page == Form1Page::Root ? SW_SHOW : SW_HIDE);
+  for (int id : kFolderPage) ShowWindow(Item(id), page == Form1Page::Folder ? SW_SHOW : SW_HIDE);
+  for (int id : kFilePage) ShowWindow(Item(id), page == Form1Page::File ? SW_SHOW : SW_HIDE);
+}
+
+void TForm1View::Render() {
+  rendering_ = true;
+  if (logic_.treeVersion != renderedTreeVersion_) RebuildTree();
+  else SyncSelection();
+  ShowPage(logic_.page);
+  fileLabel_.SetFileName(logic_.FileLabel);
+  SetFieldText(Label17, logic_.Label17);
+  SetFieldText(Label18, logic_.Label18);
+  SetFieldText(txtFName, logic_.txtFName);
+  SetFieldText(txtFShort, logic_.txtFShort);
+  SetFieldText(txtPName, logic_.txtPName);
+  SetFieldText(txtPShort, logic_.txtPShort);
+  SetFieldText(txtPLong, logic_.txtPLong);
+  SendMessageW(Item(cbxPShow), CB_SETCURSEL, static_cast<WPARAM>(logic_.cbxPShow), 0);
+  if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+  SendMessageW(Item(Memo1), EM_SETMODIFY, logic_.Memo1Modified ? TRUE : FALSE, 0);
+  EnableWindow(Item(btnPOk), logic_.btnPOkEnabled);
+  EnableWindow(Item(btnFOk), logic_.btnFOkEnabled);
+  EnableWindow(Item(but_Remove), logic_.but_RemoveEnabled);
+  EnableWindow(Item(but_AddFolder), logic_.but_AddFolderEnabled);
+  EnableWindow(Item(but_AddFile), logic_.but_AddFileEnabled);
+  EnableMenuItem(menu_, kTextbausteinMenu, MF_BYPOSITION | (logic_.mnuTextbausteinEnabled ? MF_ENABLED : MF_GRAYED));
+  DrawMenuBar(Handle());
+  SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(logic_.StatusBar).c_str()));
+  if (logic_.focusRequest) {
+    SetFocus(Item(IdOf(*logic_.focusRequest)));
+    logic_.focusRequest.reset();
+  }
+  rendering_ = false;
+}
+
+void TForm1View::InsertChildren(HTREEITEM parent, const TreeNode* node) {
+  HWND tree = Item(tv_eg5);
+  const std::size_t count = node ? node->Count() : logic_.Tree().TopCount();
+  for (std::size_t i = 0; i < count; ++i) {
+    const TreeNode* child = node ? node->Item(i) : logic_.Tree().TopItem(i);
+    const std::wstring text = ui::ToWide(child->text);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.iImage = child->imageIndex;
+    insert.item.iSelectedImage = child->selectedIndex;
+    insert.item.lParam = reinterpret_cast<LPARAM>(child);
+    HTREEITEM item = TreeView_InsertItem(tree, &insert);
+    items_[child] = item;
+    InsertChildren(item, child);
+    if (child->expanded && child->HasChildren()) TreeView_Expand(tree, item, TVE_EXPAND);
+  }
+}
+
+void TForm1View::RebuildTree() {
+  HWND tree = Item(tv_eg5);
+  SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
+  TreeView_DeleteAllItems(tree);
+  items_.clear();
+  InsertChildren(TVI_ROOT, nullptr);
+  SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(tree, nullptr, TRUE);
+  renderedTreeVersion_ = logic_.treeVersion;
+  SyncSelection();
+}
+
+void TForm1View::SyncSelection() {
+  HWND tree = Item(tv_eg5);
+  const auto it = items_.find(logic_.Selected());
+  HTREEITEM wanted = it == items_.end() ? nullptr : it->second;
+  if (TreeView_GetSelection(tree) != wanted) TreeView_SelectItem(tree, wanted);
+  if (wanted) TreeView_EnsureVisible(tree, wanted);
+}
+
+// ---- Events ---------------------------------------------------------------------------------------
+
+LRESULT CALLBACK TForm1View::FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  auto* view = reinterpret_cast<TForm1View*>(data);
+  bool handled = false;
+  LRESULT result = 0;
+  try {
+    result = view->HandleField(hwnd, msg, wParam, lParam, handled);
+  } catch (...) {
+    ui::HandleUnhandledError();
+  }
+  return handled ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT TForm1View::HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
+  const int id = GetDlgCtrlID(hwnd);
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, FieldProc, static_cast<UINT_PTR>(id));
+    return 0;
+  }
+  if (id == Memo1) {
+    if (msg == WM_GETDLGCODE) {
+      handled = true;
+      return DefSubclassProc(hwnd, msg, wParam, lParam) | DLGC_WANTTAB;
+    }
+    return 0;
+  }
+  const auto field = FieldOf(id);
+  if (!field) return 0;
+  switch (msg) {
+    case WM_CHAR: {
+      const std::string key = ui::FromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
+      const bool allowed = logic_.KeyPress(*field, key.empty() ? '?' : key[0]);
+      PostMessageW(Handle(), kRenderMessage, 0, 0);
+      if (!allowed) handled = true;
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      logic_.MouseDown(*field);
+      PostMessageW(Handle(), kRenderMessage, 0, 0);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      if (*field == Form1Field::txtPLong) {
+        logic_.txtPLongDblClick();
+        PostMessageW(Handle(), kRenderMessage, 0, 0);
+      }
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+LRESULT CALLBACK TForm1View::SplitterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+      SetCapture(hwnd);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == hwnd) {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        MapWindowPoints(hwnd, GetParent(hwnd), &at, 1);
+        SendMessageW(GetParent(hwnd), kSplitterMoved, static_cast<WPARAM>(std::max(0L, at.x)), 0);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      ReleaseCapture();
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+}
+
+void TForm1View::SetHint(HWND control) {
+  const int id = GetDlgCtrlID(control);
+  for (const auto& [hintId, hint] : kHints) {
+    if (hintId == id) {
+      SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(hint).c_str()));
+      return;
+    }
+  }
+  SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(logic_.StatusBar).c_str()));
+}
+
+TreeNode* TForm1View::NodeAt(POINT screen) const {
+  HWND tree = Item(tv_eg5);
+  TVHITTESTINFO hit{};
+  hit.pt = screen;
+  ScreenToClient(tree, &hit.pt);
+  HTREEITEM item = TreeView_HitTest(tree, &hit);
+  if (!item || !(hit.flags & TVHT_ONITEM)) return nullptr;
+  TVITEMW tvItem{};
+  tvItem.mask = TVIF_PARAM;
+  tvItem.hItem = item;
+  TreeView_GetItem(tree, &tvItem);
+  return reinterpret_cast<TreeNode*>(tvItem.lParam);
+}
+
+void TForm1View::FinishDrag(bool drop) {
+  if (!dragged_) return;
+  TreeNode* dragged = std::exchange(dragged_, nullptr);
+  TreeView_SelectDropTarget(Item(tv_eg5), nullptr);
+  if (GetCapture() == Handle()) ReleaseCapture();
+  if (!drop) return;
+  POINT at;
+  GetCursorPos(&at);
+  logic_.tv_eg5DragDrop(dragged, NodeAt(at));
+  Render();
+}
+
+bool TForm1View::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->idFrom != static_cast<UINT_PTR>(tv_eg5)) return false;
+  auto* tree = reinterpret_cast<NMTREEVIEWW*>(header);
+  switch (header->code) {
+    case TVN_SELCHANGINGW:
+      if (!rendering_) logic_.tv_eg5Changing();
+      result = FALSE;
+      return true;
+    case TVN_SELCHANGEDW:
+      if (!rendering_) {
+        logic_.tv_eg5Change(reinterpret_cast<TreeNode*>(tree->itemNew.lParam));
+        PostMessageW(Handle(), kRenderMessage, 0, 0);
+      }
+      return true;
+    case TVN_ITEMEXPANDEDW:
+      if (auto* node = reinterpret_cast<TreeNode*>(tree->itemNew.lParam))
+        node->expanded = (tree->action & TVE_EXPAND) != 0;
+      return true;
+    case TVN_BEGINDRAGW:
+      dragged_ = reinterpret_cast<TreeNode*>(tree->itemNew.lParam);
+      SetCapture(Handle());
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TForm1View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case kRenderMessage:
+      Render();
+      return true;
+    case kSplitterMoved:
+      SetSplitter(static_cast<int>(wParam));
+      return true;
+    case WM_NOTIFY:
+      return OnNotify(reinterpret_cast<NMHDR*>(lParam), result);
+    case WM_CLOSE:
+      Close(IDCANCEL);
+      return true;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) != Handle()) SetHint(reinterpret_cast<HWND>(wParam));
+      return false;
+    case WM_MOUSEMOVE:
+      if (dragged_) {
+        HWND tree = Item(tv_eg5);
+        POINT at;
+        GetCursorPos(&at);
+        POINT inTree = at;
+        ScreenToClient(tree, &inTree);
+        RECT client;
+        GetClientRect(tree, &client);
+        // Near the top or bottom edge the tree scrolls by one line.
+        if (inTree.y <= Scale(kDragEdge)) SendMessageW(tree, WM_VSCROLL, SB_LINEUP, 0);
+        else if (inTree.y >= client.bottom - Scale(kDragEdge)) SendMessageW(tree, WM_VSCROLL, SB_LINEDOWN, 0);
+        TVHITTESTINFO hit{};
+        hit.pt = inTree;
+        TreeView_SelectDropTarget(tree, TreeView_HitTest(tree, &hit));
+        UpdateWindow(tree);
+        return true;
+      }
+      return false;
+    case WM_LBUTTONUP:
+      if (dragged_) {
+        FinishDrag(true);
+        return true;
+      }
+      return false;
+    case WM_CAPTURECHANGED:
+      if (dragged_ && reinterpret_cast<HWND>(lParam) != Handle()) FinishDrag(false);
+      return false;
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) == Item(Memo1)) {
+        SetTextColor(reinterpret_cast<HDC>(wParam), ui::ToColorRef(memoFont_.color));
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+void TForm1View::ChooseMemoFont() {
+  LOGFONTW font = ui::ToLogFont(memoFont_, Scale(96));
+  CHOOSEFONTW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = Handle();
+  choose.lpLogFont = &font;
+  choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+  const COLORREF before = ui::ToColorRef(memoFont_.color);
+  choose.rgbColors = before;
+  if (!ChooseFontW(&choose)) return;
+  const FontColor color = choose.rgbColors == before ? memoFont_.color : static_cast<FontColor>(choose.rgbColors);
+  memoFont_ = ui::FromLogFont(font, color, Scale(96));
+  ApplyMemoFont();
+  InvalidateRect(Item(Memo1), nullptr, TRUE);
+}
+
+bool TForm1View::OnCommand(int id, int code, HWND control) {
+  if (const auto field = FieldOf(id); field && code == EN_CHANGE) {
+    if (rendering_) return true;
+    const std::string text = ui::GetText(control);
+    switch (*field) {
+      case Form1Field::txtPName: logic_.txtPName = text; break;
+      case Form1Field::txtPShort: logic_.txtPShort = text; break;
+      case Form1Field::txtPLong: logic_.txtPLong = text; break;
+      case Form1Field::txtFName: logic_.txtFName = text; break;
+      case Form1Field::txtFShort: logic_.txtFShort = text; break;
+    }
+    return true;
+  }
+  if (id == Memo1 && code == EN_CHANGE) {
+    if (!rendering_) {
+      logic_.Memo1Change(ui::GetText(control), SendMessageW(control, EM_GETMODIFY, 0, 0) != 0);
+      EnableWindow(Item(btnPOk), logic_.btnPOkEnabled);
+    }
+    return true;
+  }
+  if (id == cbxPShow) {
+    if (code == CBN_SELCHANGE && !rendering_) {
+      logic_.cbxPShowChange(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+      Render();
+    }
+    return true;
+  }
+  HWND focus = GetFocus();
+  switch (id) {
+    case IDOK:
+    case IDCANCEL: return true;  // Enter and Escape do not close the window
+    case btnPOk: logic_.btnPOkClick(); break;
+    case btnFOk: logic_.btnFOkClick(); break;
+    case but_AddFolder: logic_.but_AddFolderClick(); break;
+    case but_AddFile: logic_.but_AddFileClick(); break;
+    case but_Remove: logic_.but_RemoveClick(); break;
+    case mnuNewDatabase: logic_.mnuNewDatabaseClick(); break;
+    case mnuOpenDatabase: logic_.mnuOpenDatabaseClick(); break;
+    case mnuSaveDatabase: logic_.mnuSaveDatabaseClick(); break;
+    case mnuExit: Close(IDCANCEL); return true;
+    case mnuUndo: SendMessageW(focus, WM_UNDO, 0, 0); return true;
+    case mnuCut: SendMessageW(focus, WM_CUT, 0, 0); return true;
+    case mnuCopy: SendMessageW(focus, WM_COPY, 0, 0); return true;
+    case mnuPaste: SendMessageW(focus, WM_PASTE, 0, 0); return true;
+    case mnuSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); return true;
+    case mnuExpand:
+    case mnuCollapse:
+      for (TreeNode* node = logic_.Tree().GetFirstNode(); node; node = node->GetNext())
+        node->expanded = id == mnuExpand;
+      renderedTreeVersion_ = -1;
+      break;
+    case mnuLoadText: logic_.mnuLoadTextClick(); break;
+    case mnuSaveText: logic_.mnuSaveTextClick(); break;
+    case mnuFont: ChooseMemoFont(); return true;
+    case mnuFindId: logic_.mnuFindIdClick(); break;
+    case mnuOptions: logic_.mnuOptionsClick(); break;
+    case mnuHelp: logic_.mnuHelpClick(); return true;
+    case mnuAbout: logic_.mnuAboutClick(); return true;
+    case mnuMail: logic_.mnuMailClick(); return true;
+    default: return false;
+  }
+  Render();
+  return true;
+}
+
+bool TForm1View::OnCloseQuery(int) {
+  const bool close = logic_.FormCloseQuery();
+  if (!close) Render();
+  return close;
+}
+
+void TForm1View::OnClose(int) {
+  logic_.BSplitter = splitter_;
+  logic_.BFont = FontString(memoFont_);
+  logic_.FormClose();
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  GetWindowPlacement(Handle(), &wp);
+  WindowPlacement placement;
+  placement.flags = static_cast<std::int32_t>(wp.flags);
+  placement.showCmd = static_cast<std::int32_t>(wp.showCmd);
+  placement.minX = wp.ptMinPosition.x;
+  placement.minY = wp.ptMinPosition.y;
+  placement.maxX = wp.ptMaxPosition.x;
+  placement.maxY = wp.ptMaxPosition.y;
+  placement.left = wp.rcNormalPosition.left;
+  placement.top = wp.rcNormalPosition.top;
+  placement.right = wp.rcNormalPosition.right;
+  placement.bottom = wp.rcNormalPosition.bottom;
+  placement.visible = IsWindowVisible(Handle()) != FALSE;
+  try {
+    IniFile settings(SettingsPath(logic_.AppDir()));
+    WritePlacement(settings, "TForm1", placement, Scale(96), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  } catch (const FileError&) {
+    // The window's position is not worth a message when the settings cannot be written.
+  }
+}
+
+}  // namespace fenu

@@ -1,0 +1,82 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <unordered_map>
+
+#include "store/FontString.h"
+#include "store/TForm1.h"
+#include "ui/win32/FileLabel_win.h"
+#include "ui/win32/Form_win.h"
+
+namespace fenu {
+
+class TForm1View : public ui::Form {
+ public:
+  explicit TForm1View(TForm1& logic);
+  ~TForm1View() override;
+
+  enum Id {
+    Label21 = 200, Label8 = 201,
+    tv_eg5 = 210, but_AddFolder = 211, but_AddFile = 212, but_Remove = 213, Splitter1 = 214,
+    lblRootTitle = 220, lblDatabase = 221, FileLabel = 222, lblCount = 223, lblFolders = 224, Label17 = 225,
+    lblBlocks = 226, Label18 = 227, lblTip = 228, lblTipText = 229,
+    lblFolderTitle = 230, lblFName = 231, txtFName = 232, lblFShort = 233, txtFShort = 234, btnFOk = 235,
+    lblFileTitle = 240, lblPName = 241, txtPName = 242, lblPShort = 243, txtPShort = 244, lblPLong = 245,
+    txtPLong = 246, lblPShow = 247, cbxPShow = 248, btnPOk = 249, lblMemo = 250, Memo1 = 251, btnVariable = 252,
+    btnPreview = 253,
+    StatusBar = 260,
+  };
+  enum Menu {
+    mnuNewDatabase = 301, mnuOpenDatabase = 302, mnuSaveDatabase = 303, mnuExit = 304,
+    mnuUndo = 310, mnuCut = 311, mnuCopy = 312, mnuPaste = 313, mnuSelectAll = 314,
+    mnuExpand = 320, mnuCollapse = 321,
+    mnuVariables = 330, mnuPreview = 331, mnuLoadText = 332, mnuSaveText = 333, mnuFont = 334, mnuFindId = 335,
+    mnuOptions = 340,
+    mnuHelp = 350, mnuAbout = 351, mnuMail = 352,
+  };
+
+ protected:
+  void OnCreate() override;
+  void OnShow() override;
+  void OnResize(int width, int height) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCloseQuery(int result) override;
+  void OnClose(int result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  HWND InitialFocus() override { return Item(tv_eg5); }
+
+ private:
+  static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK SplitterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+  bool OnNotify(NMHDR* header, LRESULT& result);
+
+  void Render();
+  void RebuildTree();
+  void InsertChildren(HTREEITEM parent, const TreeNode* node);
+  void SyncSelection();
+  void SetFieldText(int id, const std::string& text);
+  void ShowPage(Form1Page page);
+  void SetHint(HWND control);
+  void ApplyMemoFont();
+  void ChooseMemoFont();
+  void SetSplitter(int width);
+  void FinishDrag(bool drop);
+  TreeNode* NodeAt(POINT screen) const;
+
+  TForm1& logic_;
+  HMENU menu_ = nullptr;
+  HIMAGELIST images_ = nullptr;
+  ui::FileLabelView fileLabel_;
+  std::unordered_map<const TreeNode*, HTREEITEM> items_;
+  int renderedTreeVersion_ = -1;
+  bool rendering_ = false;
+  int splitter_ = 233;  // width of the tree side in 96-DPI pixels
+  FontSpec memoFont_;
+  HFONT memoFontHandle_ = nullptr;
+  TreeNode* dragged_ = nullptr;
+  bool draggingSplitter_ = false;
+};
+
+}  // namespace fenu

@@ -1,0 +1,99 @@
+"""The building-block management window end to end: opened from the tray, a folder and a block
+created and edited as a user would, saved, closed, and the files on disk checked."""
+
+import json
+
+import fenu_e2e as e2e
+from test_shell import QUIET_INI, shell_window, start_quiet
+
+CMD_MANAGEMENT = 1001
+# TForm1's controls and menu commands.
+TV, ADD_FOLDER, ADD_FILE, REMOVE = 210, 211, 212, 213
+TXT_FNAME, TXT_FSHORT, BTN_FOK = 232, 234, 235
+TXT_PNAME, TXT_PSHORT, TXT_PLONG, CBX_PSHOW, BTN_POK, MEMO = 242, 244, 246, 248, 249, 251
+MNU_SAVE = 303
+
+
+def open_management(t, fenu):
+    t.driver.post(shell_window(t, fenu)["hwnd"], e2e.WM_COMMAND, CMD_MANAGEMENT, 0)
+
+
+def answer_input(t, fenu, text):
+    """Answers the "Neuer Eintrag" input dialog."""
+    box = t.driver.wait_window(cls="TInputQuery", pid=t.winpid(fenu))
+    t.driver.settext(t.driver.child(box["hwnd"], id=102)["hwnd"], text)
+    t.driver.click_child(box["hwnd"], id=1)
+    t.driver.wait_gone(box["hwnd"])
+
+
+def type_into(t, hwnd, text):
+    t.focus_window(hwnd)
+    t.type_text(text)
+
+
+def test_management_window_creates_edits_and_saves_a_database(t):
+    app, fenu = start_quiet(t)
+    d = t.driver
+    open_management(t, fenu)
+
+    # No database yet: the message, then the dummy database in Daten\.
+    box = d.wait_message_box(title="Fehler", pid=t.winpid(fenu))
+    assert box["text"] == 'Die Datenbank "Standard.adb" konnte nicht gefunden werden!'
+    d.press(box, "OK")
+    form = d.wait_window(cls="TForm1", title="Text-Baustein-Verwaltung")
+    t.capture(form["hwnd"], "TForm1-root")
+    assert (app / "Daten" / "DBDummy.bdb").exists()
+
+    # A folder with a quick key.
+    d.click_child(form["hwnd"], id=ADD_FOLDER)
+    answer_input(t, fenu, "Briefe")
+    fshort = d.wait_child(form["hwnd"], id=TXT_FSHORT)
+    e2e.wait_for(lambda: d.info(fshort["hwnd"])["visible"], what="folder page")
+    assert d.child(form["hwnd"], id=TXT_FNAME)["text"] == "Briefe"
+    type_into(t, fshort["hwnd"], "b")
+    e2e.wait_for(lambda: d.info(d.child(form["hwnd"], id=BTN_FOK)["hwnd"])["enabled"], what="apply enabled")
+    d.click_child(form["hwnd"], id=BTN_FOK)
+    e2e.wait_for(lambda: not d.info(d.child(form["hwnd"], id=BTN_FOK)["hwnd"])["enabled"], what="folder applied")
+    t.capture(form["hwnd"], "TForm1-folder")
+
+    # A block in it, with an abbreviation and a text.
+    d.click_child(form["hwnd"], id=ADD_FILE)
+    answer_input(t, fenu, "Gruß")
+    memo = d.wait_child(form["hwnd"], id=MEMO)
+    e2e.wait_for(lambda: d.info(memo["hwnd"])["visible"], what="block page")
+    type_into(t, d.child(form["hwnd"], id=TXT_PLONG)["hwnd"], "gr")
+    type_into(t, memo["hwnd"], "Hallo Welt")
+    t.key("Return")
+    t.type_text("Zweite Zeile")
+    e2e.wait_for(lambda: d.info(d.child(form["hwnd"], id=BTN_POK)["hwnd"])["enabled"], what="apply enabled")
+    d.click_child(form["hwnd"], id=BTN_POK)
+    e2e.wait_for(lambda: not d.info(d.child(form["hwnd"], id=BTN_POK)["hwnd"])["enabled"], what="block applied")
+    t.capture(form["hwnd"], "TForm1-block")
+
+    # Save through the menu command, close, and look at the files.
+    d.post(form["hwnd"], e2e.WM_COMMAND, MNU_SAVE, 0)
+    d.post(form["hwnd"], e2e.WM_CLOSE)
+    d.wait_gone(form["hwnd"])
+
+    texts = list((app / "Daten" / "Bausteine").glob("*.txt"))
+    assert len(texts) == 1
+    assert texts[0].read_bytes() == b"Hallo Welt\r\nZweite Zeile"
+    kdb = (app / "Daten" / "DBDummy.kdb").read_bytes().decode("cp1252")
+    assert f"gr={texts[0].name}" in kdb
+    ini = (app / "fenu.ini").read_bytes().decode("cp1252")
+    assert "CurrentDB=" + str(e2e.winpath(app)) + "\\Daten\\DBDummy.bdb" in ini or "DBDummy.bdb" in ini
+    assert "[TForm1]" in ini
+
+    dump = t.start(t.session.build_dir / "fenu-cli.exe", "db", "dump",
+                   e2e.winpath(app / "Daten" / "DBDummy.bdb"), cwd=t.dir, debug="-all", name="dump")
+    assert dump.wait_exit(30) == 0
+    tree = json.loads((t.dir / "dump.stdout").read_bytes().decode("utf-8"))
+    [root] = tree
+    assert root["caption"] == "DBDummy"
+    [folder] = root["children"]
+    assert (folder["caption"], folder["data"]["QuickKey"]) == ("Briefe", "B")
+    [block] = folder["children"]
+    assert block["caption"] == "Gruß"
+    assert block["data"]["Abbreviation"] == "gr"
+    assert block["data"]["TextFileName"] == texts[0].name
+    assert block["data"]["Preview"] == "Hallo Welt Zweite Zeile"
