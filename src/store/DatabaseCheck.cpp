@@ -13,9 +13,14 @@ namespace {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// The captions from the base entry down; of a very deep entry only the innermost ten.
 std::string EntryPath(const TreeNode& node) {
-  std::string path = node.text;
-  for (const TreeNode* p = node.Parent(); p; p = p->Parent()) path = p->text + "\\" + path;
+  constexpr std::size_t kShownLevels = 10;
+  std::vector<const std::string*> captions{&node.text};
+  const TreeNode* p = node.Parent();
+  for (; p && captions.size() < kShownLevels; p = p->Parent()) captions.push_back(&p->text);
+  std::string path = p ? "...\\" : "";
+  for (auto it = captions.rbegin(); it != captions.rend(); ++it) path += **it + (it + 1 != captions.rend() ? "\\" : "");
   return path;
 }
 
@@ -35,28 +40,25 @@ void CheckBase(const TTreeViewEx& tree, std::vector<std::string>& problems) {
 }
 
 void CheckEntry(const TreeNode& node, const std::string& blockDir, std::vector<std::string>& problems) {
-  const std::string where = Quoted(EntryPath(node)) + ": ";
+  const auto report = [&](const std::string& what) { problems.push_back(Quoted(EntryPath(node)) + ": " + what); };
   const EntryKind kind = KindOf(node);
-  if (kind == EntryKind::Unknown)
-    problems.push_back(where + "unbekannte Art von Eintrag (Bild " + std::to_string(node.imageIndex) + ")");
-  if (kind == EntryKind::Base && node.Level() > 0) problems.push_back(where + "Basiseintrag unterhalb der obersten Ebene");
+  if (kind == EntryKind::Unknown) report("unbekannte Art von Eintrag (Bild " + std::to_string(node.imageIndex) + ")");
+  if (kind == EntryKind::Base && node.Parent()) report("Basiseintrag unterhalb der obersten Ebene");
   if (kind == EntryKind::Base && node.data)
-    problems.push_back(where + "Basiseintrag mit Datenblock (" + std::to_string(node.data->size()) + " Bytes)");
-  if ((kind == EntryKind::Folder || kind == EntryKind::Block) && !node.data)
-    problems.push_back(where + "Datenblock fehlt");
+    report("Basiseintrag mit Datenblock (" + std::to_string(node.data->size()) + " Bytes)");
+  if ((kind == EntryKind::Folder || kind == EntryKind::Block) && !node.data) report("Datenblock fehlt");
   if (node.data && kind != EntryKind::Base && node.data->size() != static_cast<std::size_t>(kBlockDataSize))
-    problems.push_back(where + "Datenblock hat " + std::to_string(node.data->size()) + " statt " +
-                       std::to_string(kBlockDataSize) + " Bytes");
+    report("Datenblock hat " + std::to_string(node.data->size()) + " statt " + std::to_string(kBlockDataSize) + " Bytes");
   if (kind != EntryKind::Block) return;
-  if (node.HasChildren()) problems.push_back(where + "Baustein mit Untereinträgen");
+  if (node.HasChildren()) report("Baustein mit Untereinträgen");
   if (!node.data) return;
   const std::string name = BlockData::FromBytes(*node.data).textFileName;
   if (name.empty())
-    problems.push_back(where + "Baustein ohne Textdateinamen");
+    report("Baustein ohne Textdateinamen");
   else if (!IsSafeTextFileName(name))
-    problems.push_back(where + "unzulässiger Textdateiname " + Quoted(name));
+    report("unzulässiger Textdateiname " + Quoted(name));
   else if (!FileExists(blockDir + name))
-    problems.push_back(where + "Textdatei " + Quoted(name) + " fehlt");
+    report("Textdatei " + Quoted(name) + " fehlt");
 }
 
 void CheckUnreferencedTexts(const TTreeViewEx& tree, const std::string& blockDir, std::vector<std::string>& problems) {
@@ -88,7 +90,7 @@ void CheckAbbreviations(const TTreeViewEx& tree, std::vector<std::string>& probl
 }
 
 void CheckQuickKeys(const TTreeViewEx& tree, std::vector<std::string>& problems) {
-  auto checkSiblings = [&](const TreeNode* first, const std::string& parentName) {
+  auto checkSiblings = [&](const TreeNode* first, const TreeNode* parent) {
     std::map<std::string, std::vector<std::string>> users;
     std::vector<std::string> order;
     for (const TreeNode* node = first; node; node = node->GetNextSibling()) {
@@ -102,12 +104,13 @@ void CheckQuickKeys(const TTreeViewEx& tree, std::vector<std::string>& problems)
     for (const std::string& key : order) {
       const auto& list = users[UpperCase(key)];
       if (list.size() > 1)
-        problems.push_back("Kurztaste " + Quoted(key) + " mehrfach vergeben unter " + parentName + ": " + Join(list));
+        problems.push_back("Kurztaste " + Quoted(key) + " mehrfach vergeben unter " +
+                           (parent ? Quoted(EntryPath(*parent)) : std::string("der obersten Ebene")) + ": " + Join(list));
     }
   };
-  checkSiblings(tree.GetFirstNode(), "der obersten Ebene");
+  checkSiblings(tree.GetFirstNode(), nullptr);
   for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
-    if (node->HasChildren()) checkSiblings(node->GetFirstChild(), Quoted(EntryPath(*node)));
+    if (node->HasChildren()) checkSiblings(node->GetFirstChild(), node);
 }
 
 void CheckIndex(const TTreeViewEx& tree, const std::string& indexFile, std::vector<std::string>& problems) {

@@ -22,10 +22,17 @@ ES_PASSWORD = 0x0020
 MISMATCH = "Passwort und Wiederholung stimmen nicht überein."
 
 
-def start_with_database(t):
-    """Fenu in portable mode on a copy of the Kunden database in AppDir\\Daten."""
-    app = t.make_appdir(ini=quiet_ini("Stick=1", "CurrentDB=Kunden.bdb", "CurDirectDB=Kunden.kdb"))
+def start_with_database(t, portable=True):
+    """Fenu on a copy of the Kunden database in AppDir\\Daten, named in portable mode by its
+    file name, otherwise by its full path."""
+    app = t.make_appdir()
     shutil.copytree(FIXTURES / "Kunden", app / "Daten")
+    if portable:
+        lines = ("Stick=1", "CurrentDB=Kunden.bdb", "CurDirectDB=Kunden.kdb")
+    else:
+        lines = (f"CurrentDB={e2e.winpath(app / 'Daten' / 'Kunden.bdb')}",
+                 f"CurDirectDB={e2e.winpath(app / 'Daten' / 'Kunden.kdb')}")
+    (app / "fenu.ini").write_bytes(quiet_ini(*lines).replace("\n", "\r\n").encode("cp1252"))
     fenu = t.start_fenu(app)
     return app, fenu
 
@@ -151,7 +158,8 @@ def test_unwritable_password_file_is_reported_and_the_program_goes_on(t):
 
 
 def test_about_window_shows_version_notice_and_web_page(t):
-    _, fenu = start_with_database(t)
+    # Not in portable mode: the version is Fenu.exe's (portable mode asks the starter program's).
+    _, fenu = start_with_database(t, portable=False)
     d = t.driver
     form = open_management(t, fenu)
     d.post(form["hwnd"], e2e.WM_COMMAND, MNU_ABOUT, 0)

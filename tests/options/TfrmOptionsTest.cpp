@@ -131,9 +131,10 @@ TEST(TfrmOptions, UnwritableFilesAreReportedAndTheWindowStillCloses) {
     window.FormShow();
     window.ckbSendKeys = false;
     EXPECT_NO_THROW(window.FormClose());
-    EXPECT_EQ(fake.log, (Lines{"MessageBox Fehler \"nach " + dir.File("fenu.ini") + " kann nicht geschrieben werden\" -> OK",
-                               "MessageBox Fehler \"nach " + dir.File("weg\\Kunden.zug") +
-                                   " kann nicht geschrieben werden\" -> OK"}));
+    const auto box = [](const std::string& path) {
+      return "MessageBox Fehler \"nach " + path + " kann nicht geschrieben werden\" -> OK";
+    };
+    EXPECT_EQ(fake.log, (Lines{box(dir.File("fenu.ini")), box(dir.File("weg\\Kunden.zug"))}));
     EXPECT_FALSE(sendkeys);  // the shell follows the window even when the file cannot
   }
 }

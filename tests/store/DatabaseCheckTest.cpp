@@ -28,6 +28,7 @@ TEST(DatabaseCheck, AConsistentDatabaseHasNoProblems) {
 TEST(DatabaseCheck, NamesEveryKindOfEntryProblem) {
   test::TempDir dir;
   TTreeViewEx tree;
+  UseBlockDataSize(tree);
   TreeNode& base = Entry(tree, nullptr, "B", kImageBase);  // a base entry with a block
   TreeNode& parent = Entry(tree, &base, "Kind", kImageBlock, "0.txt");
   Entry(tree, &parent, "Enkel", kImageBlock, "..\\x.txt");
@@ -60,8 +61,9 @@ TEST(DatabaseCheck, NamesEveryKindOfEntryProblem) {
   EXPECT_EQ(CheckDatabase(dir.File("B.bdb")).end()[-2], index + "\"k\" verweist auf \"2.txt\" statt auf \"1.txt\"");
 
   TTreeViewEx empty;
-  empty.SaveToFile(dir.File("Leer.bdb"));
-  EXPECT_EQ(CheckDatabase(dir.File("Leer.bdb")),
+  dir.Write("leer/x", "");
+  empty.SaveToFile(dir.File("leer/Leer.bdb"));
+  EXPECT_EQ(CheckDatabase(dir.File("leer/Leer.bdb")),
             std::vector<std::string>{"Nicht genau ein Basiseintrag auf oberster Ebene: 0 Einträge, davon Basiseinträge: 0"});
 }
 
