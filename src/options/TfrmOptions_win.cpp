@@ -10,10 +10,6 @@ TfrmOptionsView::TfrmOptionsView(TfrmOptions& logic) : Form(L"TfrmOptions", 420,
 
 void TfrmOptionsView::OnCreate() {
   SetCaption(TfrmOptions::kCaption);
-  // Group boxes and frames are drawn over the window's own background, as in a dialog: the
-  // window must paint beneath its children.
-  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-  SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CLIPCHILDREN));
   AddGradientBar(Label3, TfrmOptions::kLabel3, 0, 0, 420, 30);
 
   AddControl(GroupBox1, L"BUTTON", TfrmOptions::kGroupBox1, BS_GROUPBOX, 8, 38, 404, 110);

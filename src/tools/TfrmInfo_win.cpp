@@ -47,10 +47,6 @@ TfrmInfoView::~TfrmInfoView() {
 
 void TfrmInfoView::OnCreate() {
   SetCaption(TfrmInfo::kCaption);
-  // Group boxes and frames are drawn over the window's own background, as in a dialog: the
-  // window must paint beneath its children.
-  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-  SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CLIPCHILDREN));
   titleFont_ = DerivedFont(MessageFont(), 220, true, true);
   linkFont_ = DerivedFont(MessageFont(), 100, false, true);
 

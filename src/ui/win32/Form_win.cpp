@@ -74,8 +74,10 @@ void Form::RegisterClassOnce() {
 HWND Form::Create(HWND owner) {
   if (hwnd_) return hwnd_;
   RegisterClassOnce();
+  // A dialog paints beneath its children, as group boxes and frames expect; a resizable main
+  // window clips them to keep resizing calm.
   const DWORD style = resizable_ ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN
-                                 : WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
+                                 : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   const DWORD exStyle = (resizable_ ? 0 : WS_EX_DLGMODALFRAME) | WS_EX_CONTROLPARENT |
                         (owner && !resizable_ ? 0 : WS_EX_APPWINDOW);
   RECT frame{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
