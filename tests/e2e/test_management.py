@@ -97,3 +97,82 @@ def test_management_window_creates_edits_and_saves_a_database(t):
     assert block["data"]["Abbreviation"] == "gr"
     assert block["data"]["TextFileName"] == texts[0].name
     assert block["data"]["Preview"] == "Hallo Welt Zweite Zeile"
+
+
+def tree_items(t, form):
+    tv = t.driver.child(form["hwnd"], id=TV)["hwnd"]
+    return {item["text"]: item for item in t.driver.tree(tv)}
+
+
+def click_item(t, form, caption):
+    r = tree_items(t, form)[caption]["rect"]
+    t.click_at((r["left"] + r["right"]) // 2, (r["top"] + r["bottom"]) // 2)
+    e2e.wait_for(lambda: tree_items(t, form)[caption]["selected"], what=f"{caption} selected")
+
+
+def dump(t, app, name="dump"):
+    program = t.start(t.session.build_dir / "fenu-cli.exe", "db", "dump",
+                      e2e.winpath(app / "Daten" / "DBDummy.bdb"), cwd=t.dir, debug="-all", name=name)
+    assert program.wait_exit(30) == 0
+    return json.loads((t.dir / f"{name}.stdout").read_bytes().decode("utf-8"))
+
+
+def test_moves_and_deletions_are_asked_about_and_kept_apart_from_disk_until_saved(t):
+    app, fenu = start_quiet(t)
+    d = t.driver
+    open_management(t, fenu)
+    d.press(d.wait_message_box(title="Fehler", pid=t.winpid(fenu)), "OK")
+    form = d.wait_window(cls="TForm1")
+
+    # Two folders beside each other and a block in the second; saved.
+    for caption in ("Briefe", "Vorlagen"):
+        click_item(t, form, "DBDummy")
+        d.click_child(form["hwnd"], id=ADD_FOLDER)
+        answer_input(t, fenu, caption)
+        e2e.wait_for(lambda: caption in tree_items(t, form), what=caption)
+    click_item(t, form, "Vorlagen")
+    d.click_child(form["hwnd"], id=ADD_FILE)
+    answer_input(t, fenu, "Absage")
+    e2e.wait_for(lambda: "Absage" in tree_items(t, form), what="block")
+    d.post(form["hwnd"], e2e.WM_COMMAND, MNU_SAVE, 0)
+    block_file = e2e.wait_for(lambda: next((app / "Daten" / "Bausteine").glob("*.txt"), None), what="text file")
+
+    # Drag the block onto the other folder with the mouse.
+    source = tree_items(t, form)["Absage"]["rect"]
+    target = tree_items(t, form)["Briefe"]["rect"]
+    t.move_to(source["left"] + 8, (source["top"] + source["bottom"]) // 2)
+    t.xdotool("mousedown", "1")
+    for step in range(1, 6):
+        x = source["left"] + 8
+        y = source["top"] + (target["top"] - source["top"]) * step // 5 + 4
+        t.move_to(x, y)
+    t.move_to(target["left"] + 8, (target["top"] + target["bottom"]) // 2)
+    t.xdotool("mouseup", "1")
+    e2e.wait_for(lambda: tree_items(t, form)["Absage"]["level"] == 2
+                 and tree_items(t, form)["Absage"]["rect"]["top"] < tree_items(t, form)["Vorlagen"]["rect"]["top"],
+                 what="block moved under Briefe")
+    t.capture(form["hwnd"], "TForm1-moved")
+
+    # Then delete it: the confirmation, and the text stays on disk for now.
+    click_item(t, form, "Absage")
+    d.click_child(form["hwnd"], id=REMOVE)
+    ask = d.wait_message_box(title="Bestätigung", pid=t.winpid(fenu))
+    assert ask["text"] == ('Der Baustein "Absage" wurde zum Löschen ausgewählt! Der Vorgang ist unwideruflich! '
+                           'Fortfahren?')
+    t.capture(ask["hwnd"], "delete-confirmation")
+    d.press(ask, "Ja")
+    e2e.wait_for(lambda: "Absage" not in tree_items(t, form), what="block deleted")
+    assert block_file.exists()
+
+    # Closing asks about the unsaved move and deletion; "Nein" keeps the saved state whole.
+    d.post(form["hwnd"], e2e.WM_CLOSE)
+    ask = d.wait_message_box(title="Bestätigung", pid=t.winpid(fenu))
+    assert ask["text"] == "Die Datenbank wurde geändert! Änderungen speichern?"
+    assert sorted(e2e.strip_amp(b) for b in ask["buttons"]) == ["Abbrechen", "Ja", "Nein"]
+    t.capture(ask["hwnd"], "save-question")
+    d.press(ask, "Nein")
+    d.wait_gone(form["hwnd"])
+    [root] = dump(t, app)
+    vorlagen = next(c for c in root["children"] if c["caption"] == "Vorlagen")
+    assert [c["caption"] for c in vorlagen["children"]] == ["Absage"]
+    assert block_file.exists()

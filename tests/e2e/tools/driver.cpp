@@ -435,7 +435,17 @@ std::string TreeJson(HWND tv) {
             buf.Read(textOffset, text, sizeof text);
             text[kRemoteTextChars - 1] = 0;
         }
+        // The item's label rectangle on the screen (empty for items in collapsed branches).
+        RECT r{};
+        buf.Write(0, &item, sizeof item);  // TVM_GETITEMRECT takes the item in the rectangle
+        if (SendOr(tv, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(buf.at(0)), 0)) {
+            buf.Read(0, &r, sizeof r);
+            MapWindowPoints(tv, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        } else {
+            r = RECT{};
+        }
         items.push_back(Obj()
+                            .Raw("rect", RectJson(r))
                             .Num("item", static_cast<long long>(reinterpret_cast<uintptr_t>(item)))
                             .Num("level", level)
                             .Str("text", std::wstring(text))
