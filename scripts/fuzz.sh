@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Fuzzes the tree-file reader for a bounded time: scripts/fuzz.sh [SECONDS] (default 60).
-# Builds fuzz/ with clang's libFuzzer into build/fuzz, seeds it with the tree files among the
-# test fixtures and keeps what it learns in build/fuzz/corpus for the next run. A finding is
-# written to build/fuzz/crash-* and fails the run.
+# Fuzzes each target for a bounded time: scripts/fuzz.sh [SECONDS] (default 60 per target).
+#   tree_fuzz       the tree-file reader, seeded with the tree files among the test fixtures
+#   keystring_fuzz  the key-string interpreter, seeded with a few key strings
+# Builds fuzz/ with clang's libFuzzer into build/fuzz and keeps what each target learns in its
+# corpus folder (build/fuzz/corpus, build/fuzz/corpus-keystring) for the next run. A finding is
+# written to build/fuzz/<target>-crash-* (or leak-, timeout-, oom-) and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -10,16 +12,30 @@ seconds=${1:-60}
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz
 
-mkdir -p build/fuzz/corpus build/fuzz/seeds
+mkdir -p build/fuzz/corpus build/fuzz/seeds build/fuzz/corpus-keystring build/fuzz/seeds-keystring
 find tests/fixtures -name '*.bdb' -exec cp {} build/fuzz/seeds/ \;
+i=0
+for seed in '+(ab)c' '^c%f' '{LEFT 3}{left 3}' '{{}{}}' '~{TAB}{a}{0}' '{ABC' '{LEFT x}' '{NUMLOCK 2}' \
+    '+(Ab{END 2})' '50% (netto)' $'Zeile\r\n' '{BKSP 65537}' '%(^{DEL})'; do
+  printf '%s' "$seed" >"build/fuzz/seeds-keystring/seed-$i"
+  i=$((i + 1))
+done
 
-echo "fuzz: tree-file reader for ${seconds}s (log: build/fuzz/fuzz.log)"
-if ! build/fuzz/tree_fuzz -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
-    -print_final_stats=1 -artifact_prefix=build/fuzz/ build/fuzz/corpus build/fuzz/seeds \
-    >build/fuzz/fuzz.log 2>&1; then
-  tail -n 60 build/fuzz/fuzz.log
-  echo "fuzz: FAILED, the input is in build/fuzz/ (crash-*, leak-*, timeout-* or oom-*)"
-  exit 1
-fi
-grep -E "^stat::(number_of_executed_units|peak_rss_mb)|^Done" build/fuzz/fuzz.log || true
+# run TARGET MAX_LEN CORPUS SEEDS DESCRIPTION
+run() {
+  local target=$1 max_len=$2 corpus=$3 seeds=$4 what=$5
+  echo "fuzz: $what for ${seconds}s (log: build/fuzz/$target.log)"
+  if ! "build/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -timeout=10 \
+      -print_final_stats=1 -artifact_prefix="build/fuzz/$target-" "$corpus" "$seeds" \
+      >"build/fuzz/$target.log" 2>&1; then
+    tail -n 60 "build/fuzz/$target.log"
+    echo "fuzz: $target FAILED, the input is in build/fuzz/ ($target-crash-*, -leak-*, -timeout-* or -oom-*)"
+    exit 1
+  fi
+  grep -E "^stat::(number_of_executed_units|peak_rss_mb)|^Done" "build/fuzz/$target.log" || true
+}
+
+run tree_fuzz 65536 build/fuzz/corpus build/fuzz/seeds "tree-file reader"
+# Key strings stay short: a repeat count alone makes up to 65535 key presses per group.
+run keystring_fuzz 1024 build/fuzz/corpus-keystring build/fuzz/seeds-keystring "key-string interpreter"
 echo "fuzz: ok"

@@ -10,6 +10,8 @@
 
 namespace fenu::cli {
 
+int ExpandCommand(const std::vector<std::string>& args);  // ExpandCommand.cpp
+
 void PrintUtf8(std::FILE* stream, const std::string& cp1252) {
   const std::string text = Cp1252ToUtf8(cp1252);
   std::fwrite(text.data(), 1, text.size(), stream);
@@ -23,7 +25,10 @@ int Usage() {
             "  db dump DATEI.bdb               Baum der Datenbank als JSON ausgeben\n"
             "  db check DATEI.bdb              Datenbank prüfen, Probleme auflisten\n"
             "  db export DATEI.bdb AUS.json    ganze Datenbank samt Texten als JSON schreiben\n"
-            "  db import EIN.json DATEI.bdb    Datenbank aus einem solchen JSON-Dokument schreiben\n");
+            "  db import EIN.json DATEI.bdb    Datenbank aus einem solchen JSON-Dokument schreiben\n"
+            "  keys TEXT                       Tastenereignisse zeigen, die TEXT im Sendkeys-Modus auslöst\n"
+            "  expand --blocks ORDNER [--now \"JJJJ-MM-TT HH:MM:SS\"] [--answer TEXT]... (--text TEXT | --file DATEI)\n"
+            "                                  Variablen eines Textes einsetzen und das Ergebnis ausgeben\n");
   return kUsageError;
 }
 
@@ -36,6 +41,8 @@ int Run(const std::vector<std::string>& args) {
   try {
     if (command == "hotkey") return HotkeyCommand(rest);
     if (command == "db") return DbCommand(rest);
+    if (command == "expand") return ExpandCommand(rest);
+    if (command == "keys") return KeysCommand(rest);
   } catch (const FenuError& e) {
     PrintUtf8(stderr, std::string("Fehler: ") + e.what() + "\n");
     return kInputError;

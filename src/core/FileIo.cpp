@@ -42,10 +42,13 @@ bool IsReadOnlyFile(std::string_view path) {
 }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
-  std::ifstream in(ToFsPath(path), std::ios::binary);
+  std::ifstream in(ToFsPath(path), std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.seekg(0);
+  if (!in.read(bytes.data(), size)) return std::nullopt;
   return bytes;
 }
 

@@ -125,7 +125,8 @@ void SaveDatabaseFiles(const TTreeViewEx& tree, std::string_view path, std::stri
 
   const auto entries = AbbreviationEntries(tree);
   if (entries.empty()) {
-    if (!RemoveFileIfExists(abbreviationIndex)) throw FileError(WriteErrorText(abbreviationIndex));
+    if (FileExists(abbreviationIndex) && (IsReadOnlyFile(abbreviationIndex) || !RemoveFileIfExists(abbreviationIndex)))
+      throw FileError(WriteErrorText(abbreviationIndex));
   } else {
     WriteFileSafely(abbreviationIndex, AbbreviationIndexText(entries));
   }

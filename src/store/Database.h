@@ -73,10 +73,12 @@ std::vector<std::pair<std::string, std::string>> AbbreviationEntries(const TTree
 std::string AbbreviationIndexText(const std::vector<std::pair<std::string, std::string>>& entries);
 
 // The files of SaveDatabase for a tree: creates the block folder beside path (one level; a failure
-// is ignored), writes the new tree file completely, then moves the old one to the backup name
-// (replacing the old backup) and gives the new one path's name, then rewrites the abbreviation
-// index (removed when no entry has an abbreviation). A failure throws FileError and leaves the
-// last saved tree file in place (or, if only the final rename failed, in its place again).
+// is ignored), writes the new tree file completely and flushes it to the disk, then moves the old
+// tree file to the backup name (replacing the old backup; with no old tree file the backup is left
+// alone) and gives the new one path's name, then rewrites the abbreviation index (removed when no
+// entry has an abbreviation). A failure throws FileError "nach <file> kann nicht geschrieben
+// werden"; up to the renaming nothing has changed, and the last saved tree file is never lost.
+// A read-only tree file or index is not replaced.
 void SaveDatabaseFiles(const TTreeViewEx& tree, std::string_view path, std::string_view abbreviationIndex);
 
 // The ".txt" files in a block folder (cp1252 names, sorted); names that cp1252 cannot hold are left out.

@@ -72,7 +72,9 @@ class TreeNode {
   std::vector<std::unique_ptr<TreeNode>> children_;
 };
 
-// Asked, while saving, how many bytes of node's data block to write.
+// Asked, while saving, how many bytes of node's data block to write; size comes in as the block's
+// own length. A block shorter than the answer is written with zero bytes after it, a longer one
+// cut; an answer of 0 or less writes no data (and a node without a block always writes -1).
 using TRequestDataSizeEvent = std::function<void(const TTreeViewEx& sender, const TreeNode& node, std::int32_t& size)>;
 // Offered every node while loading, already inserted with its images and data block; setting
 // canLoad to false removes it and skips its whole subtree in the file. The handler may change the

@@ -1,0 +1,92 @@
+// Feeds any text to the key-string interpreter. Whatever the text, the run ends, every key that
+// went down goes up again (modifiers included), no key goes up that is not down, only the
+// interpreter's own messages appear, the result agrees with how the run ended, and a run with
+// waiting sends the same events, each followed by dispatching the keyboard messages.
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "insert/KeyString.h"
+#include "insert/UsKeyboardLayout.h"
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+class CheckingKeyboard : public fenu::IKeyboard, public fenu::IPlainMessage, public fenu::IDialogs {
+ public:
+  std::array<bool, 256> held{};
+  std::uint64_t events = 0;
+  std::uint64_t hash = 0;
+  std::uint64_t dispatches = 0;
+  std::uint64_t toggles = 0;
+  int plainMessages = 0;
+  int errorBoxes = 0;
+  std::string lastMessage;
+  bool numLock = false;
+
+  void KeyEvent(std::uint8_t key, bool up, bool extended) override {
+    Check(key != fenu::kVkNumLock);
+    Check(extended == fenu::IsExtendedKey(key));
+    if (up) Check(held[key]);
+    held[key] = !up;
+    ++events;
+    hash = hash * 1099511628211ull + key * 2u + (up ? 1u : 0u);
+  }
+  std::optional<fenu::KeyStroke> CharToKey(char c) override {
+    // A US layout, and for half of the upper bytes a key with any shift state.
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80 && byte % 2) return fenu::KeyStroke{static_cast<std::uint8_t>(byte - 0x40), static_cast<std::uint8_t>(byte % 8)};
+    return fenu::UsKeyboardLayout(c);
+  }
+  bool NumLock() override { return numLock; }
+  void SetNumLock(bool on) override {
+    Check(on != numLock);
+    numLock = on;
+    ++toggles;
+  }
+  void ProcessKeyboardMessages() override { ++dispatches; }
+  void ProcessMessages() override { std::abort(); }
+  void PlainMessage(std::string_view caption, std::string_view text) override {
+    Check(caption == "SendKeys");
+    Check(text == "Invalid KeyName" || text == "Invalid Key Name" || text == "No Close");
+    ++plainMessages;
+    lastMessage = std::string(text);
+  }
+  fenu::MsgResult MessageDlg(fenu::MsgKind kind, std::string_view text, fenu::MsgButtons buttons) override {
+    Check(kind == fenu::MsgKind::Error && buttons == fenu::MsgButtons::Ok);
+    Check(text.find("Wiederholungszahl in \"{") != std::string_view::npos);
+    ++errorBoxes;
+    lastMessage = "count";
+    return fenu::MsgResult::Ok;
+  }
+  bool InputQuery(std::string_view, std::string_view, std::string&) override { std::abort(); }
+  bool OpenFile(const fenu::FileDialogOptions&, std::string&) override { std::abort(); }
+  bool SaveFile(const fenu::FileDialogOptions&, std::string&) override { std::abort(); }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+  CheckingKeyboard plain;
+  const fenu::KeyStringEnd end = fenu::RunKeyString(text, false, plain, plain, plain);
+  for (bool down : plain.held) Check(!down);
+  Check(plain.dispatches == 0);
+  Check((end == fenu::KeyStringEnd::Empty) == text.empty());
+  Check(plain.errorBoxes == (end == fenu::KeyStringEnd::BadRepeatCount ? 1 : 0));
+  if (end == fenu::KeyStringEnd::NoClose) Check(plain.lastMessage == "No Close");
+  if (end == fenu::KeyStringEnd::Done) Check(plain.lastMessage != "No Close");
+
+  CheckingKeyboard waiting;
+  Check(fenu::RunKeyString(text, true, waiting, waiting, waiting) == end);
+  Check(waiting.events == plain.events && waiting.hash == plain.hash && waiting.toggles == plain.toggles);
+  Check(waiting.dispatches == waiting.events);
+  Check(waiting.plainMessages == plain.plainMessages && waiting.errorBoxes == plain.errorBoxes);
+  return 0;
+}

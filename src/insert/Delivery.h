@@ -1,0 +1,26 @@
+#pragma once
+// Delivering expanded text to the control that had the keyboard focus when the hotkey fired:
+// through the clipboard and a synthetic Ctrl+V, or typed through the key-string interpreter.
+#include <cstdint>
+#include <string_view>
+
+#include "platform/Keyboard.h"
+#include "platform/Services.h"
+
+namespace fenu {
+
+inline constexpr std::uint8_t kVkV = 86;
+
+// One Ctrl+key chord into target: forces target to the foreground, then Ctrl down, key down,
+// pending messages processed, Ctrl up, key up (Ctrl is released first), messages processed again.
+void SendCtrlKey(WindowHandle target, std::uint8_t key, IFocus& focus, IKeyboard& keyboard);
+
+// Delivers text to target. Without sendkeys the text replaces the clipboard's content (and stays
+// there) and is pasted with Ctrl+V; when the clipboard cannot be had nothing is pasted, so that
+// no older clipboard content lands in the target. With sendkeys the target becomes the
+// foreground window by the plain call and the text is typed as a key string, with waiting.
+// True when the whole text went out.
+bool Deliver(std::string_view text, WindowHandle target, bool sendkeys, Services& services,
+             KeyboardServices& keys);
+
+}  // namespace fenu

@@ -1,0 +1,261 @@
+#include "insert/TfrmListe.h"
+
+#include "app/Help.h"
+#include "app/Settings.h"
+#include "app/ShellCommands.h"
+#include "core/Cp1252.h"
+#include "core/Errors.h"
+#include "core/FileIo.h"
+#include "core/IniFile.h"
+#include "core/Numbers.h"
+#include "store/BlockData.h"
+#include "store/Database.h"
+
+namespace fenu {
+namespace {
+
+constexpr const char* kMissingBlockFile =
+    "Schwerer Fehler! Die zugehörige Baustein-Datei wurde nicht gefunden. Weitermachen unmöglich.";
+
+// The block's text file, or nothing when the entry is no block or names no usable file.
+std::string TextFileOf(const TreeNode& node, const std::string& blockDir) {
+  const auto data = GetBlockData(node);
+  if (!data || !IsSafeTextFileName(data->textFileName)) return {};
+  return blockDir + data->textFileName;
+}
+
+// The file's text as lines each followed by CR LF, as a line list reads it.
+std::string LinesText(const std::string& text) {
+  std::string out;
+  for (const std::string& line : SplitTextLines(text)) out += line + "\r\n";
+  return out;
+}
+
+}  // namespace
+
+TfrmListe::TfrmListe(Services& services, IBlockInserter& inserter, std::string appDir, WindowHandle target)
+    : services_(services), inserter_(inserter), appDir_(std::move(appDir)), target_(target) {
+  UseBlockDataSize(tree_);
+  RejectHiddenEntries(tree_);
+}
+
+bool TfrmListe::FormCreate() {
+  const IniDocument settings = IniFile(SettingsPath(appDir_)).Load();
+  auto integer = [&](const char* key, int def) {
+    const auto value = settings.Value("Main", key);
+    return value ? ParseInt(*value).value_or(def) : def;
+  };
+  col2 = integer("Col2", 135);
+  col3 = integer("Col3", 300);
+  panelWidth = integer("LSplitter", 120);
+  previewWidth = 120;
+  btnPreviewEnabled = panelWidth == 0;
+  btnNoPreviewVisible = panelWidth > 0;
+  const bool stick = integer("Stick", 0) != 0;
+  databaseFile_ = ResolveStick(appDir_, settings.Value("Main", "CurrentDB").value_or("Standard.adb"), stick);
+  blockDir_ = BlockDirOf(databaseFile_);
+  if (!FileExists(databaseFile_)) {
+    // Without a database there is nothing to choose from; the window closes and the program
+    // stays in the tray for the next attempt.
+    services_.dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + databaseFile_ + "\" konnte nicht gefunden werden!");
+    closed = true;
+    return false;
+  }
+  tree_.LoadFromFile(databaseFile_);
+  ++treeVersion;
+  return true;
+}
+
+void TfrmListe::FormShow() {
+  view = ListeView::List;
+  btnListEnabled = false;
+  btnTreeEnabled = true;
+  SelectTreeEntry(tree_.GetFirstNode());
+}
+
+void TfrmListe::FormClose() {
+  try {
+    IniFile settings(SettingsPath(appDir_));
+    IniDocument doc = settings.Load();
+    doc.SetValue("Main", "Col2", std::to_string(col2));
+    doc.SetValue("Main", "Col3", std::to_string(col3));
+    doc.SetValue("Main", "LSplitter", std::to_string(panelWidth));
+    settings.Save(doc);
+  } catch (const FileError&) {
+    // Column widths are not worth a message.
+  }
+}
+
+void TfrmListe::SelectTreeEntry(TreeNode* node) {
+  if (closed) return;
+  tree_.SetSelected(node);
+  UpdatePreview(node);
+  FillList();
+}
+
+void TfrmListe::UpdatePreview(TreeNode* node) {
+  if (panelWidth == 0) return;
+  Memo1.clear();
+  if (!node || KindOf(*node) != EntryKind::Block) return;
+  const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
+  if (!text) {
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockFile);
+    return;
+  }
+  Memo1 = *text;
+}
+
+void TfrmListe::FillList() {
+  lv_Link.clear();
+  listIndex = -1;
+  TreeNode* selected = tree_.Selected();
+  if (!selected) return;
+  if (view == ListeView::List && KindOf(*selected) == EntryKind::Block) {
+    InsertSelected();
+    return;
+  }
+  if (TreeNode* parent = selected->Parent()) lv_Link.push_back({parent, true, kUpIcon, "", "nach oben", parent->text});
+  for (std::size_t i = 0; i < selected->Count(); ++i) {
+    TreeNode* child = selected->Item(i);
+    const auto data = GetBlockData(*child);
+    const std::string preview = data ? data->preview : "";
+    lv_Link.push_back({child, false, child->imageIndex, data ? data->quickKey : "", child->text,
+                       preview.empty() ? "-" : preview});
+  }
+  if (!lv_Link.empty()) listIndex = 0;
+  listFocus = view == ListeView::List;
+}
+
+void TfrmListe::lv_LinkSelect(int index) {
+  if (index < 0 || index >= static_cast<int>(lv_Link.size())) return;
+  listIndex = index;
+  UpdatePreview(lv_Link[static_cast<std::size_t>(index)].node);
+}
+
+void TfrmListe::ActivateListEntry(int index) {
+  if (index < 0 || index >= static_cast<int>(lv_Link.size())) return;
+  TreeNode* node = lv_Link[static_cast<std::size_t>(index)].node;
+  SelectTreeEntry(node);
+  btnPreviewEnabled = node && KindOf(*node) == EntryKind::Block;
+}
+
+void TfrmListe::lv_LinkKeyPress(char key) {
+  if (key == '\r') return ActivateListEntry(listIndex);
+  if (key == '\b') return ActivateListEntry(0);
+  const char wanted = UpperCp1252(key);
+  for (std::size_t i = 0; i < lv_Link.size(); ++i) {
+    const std::string& kurz = lv_Link[i].kurz;
+    if (kurz.size() == 1 && UpperCp1252(kurz[0]) == wanted) {
+      listIndex = static_cast<int>(i);
+      return ActivateListEntry(static_cast<int>(i));
+    }
+  }
+}
+
+void TfrmListe::tv_eg5KeyEnter() {
+  TreeNode* node = tree_.Selected();
+  if (!node) return;
+  if (KindOf(*node) == EntryKind::Block) return InsertSelected();
+  node->expanded = true;
+  ++treeVersion;
+}
+
+void TfrmListe::tv_eg5KeyBackspace() {
+  TreeNode* node = tree_.Selected();
+  if (node && node->Parent()) SelectTreeEntry(node->Parent());
+}
+
+void TfrmListe::tv_eg5DblClick() {
+  TreeNode* node = tree_.Selected();
+  if (node && KindOf(*node) == EntryKind::Block) InsertSelected();
+}
+
+void TfrmListe::SwitchView(ListeView to) {
+  TreeNode* remembered = tree_.Selected();
+  view = to;
+  btnTreeEnabled = to == ListeView::List;
+  btnListEnabled = to == ListeView::Tree;
+  if (to == ListeView::Tree) {
+    for (TreeNode* up = remembered ? remembered->Parent() : nullptr; up; up = up->Parent()) up->expanded = true;
+    ++treeVersion;
+    listFocus = false;
+    return;
+  }
+  ActivateListEntry(listIndex);
+  if (closed) return;
+  listFocus = true;
+  for (std::size_t i = 0; i < lv_Link.size(); ++i)
+    if (lv_Link[i].node == remembered && !lv_Link[i].up) listIndex = static_cast<int>(i);
+}
+
+void TfrmListe::btnTreeClick() { SwitchView(ListeView::Tree); }
+void TfrmListe::btnListClick() { SwitchView(ListeView::List); }
+
+void TfrmListe::btnPreviewClick() {
+  panelWidth = previewWidth;
+  btnPreviewEnabled = false;
+  btnNoPreviewVisible = true;
+}
+
+void TfrmListe::btnNoPreviewClick() {
+  previewWidth = panelWidth;
+  panelWidth = 0;
+  btnNoPreviewVisible = false;
+  btnPreviewEnabled = true;
+}
+
+void TfrmListe::btnHilfeClick() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
+void TfrmListe::Label1Click() { OpenMakerWebPage(services_.shell); }
+
+void TfrmListe::InsertSelected() {
+  closed = true;
+  TreeNode* node = tree_.Selected();
+  if (!node) return;
+  const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
+  if (!text) {
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockFile);
+    return;
+  }
+  if (text->empty()) return;
+  inserter_.Insert(LinesText(*text), blockDir_, target_);
+}
+
+// ---- Search ---------------------------------------------------------------------------------------
+
+TfrmSearch::TfrmSearch(Services& services, TfrmListe& liste)
+    : services_(services), liste_(liste), listWasShowing_(liste.view == ListeView::List) {}
+
+void TfrmSearch::btnOkClick() {
+  if (txtKeyword.empty()) return;
+  TTreeViewEx& tree = liste_.Tree();
+  // Positions count every entry in tree order, collapsed branches included; the base entry is 0.
+  int start = 0;
+  if (!rbBegin) {
+    int position = 0;
+    for (TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext(), ++position)
+      if (node == tree.Selected()) start = position;
+  }
+  const std::string keyword = UpperCase(txtKeyword);
+  int position = 0;
+  for (TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext(), ++position) {
+    if (position <= start || KindOf(*node) != EntryKind::Block) continue;
+    const auto data = GetBlockData(*node);
+    if (!data || !IsSafeTextFileName(data->textFileName)) continue;
+    const auto text = ReadFileBytes(liste_.BlockDir() + data->textFileName);
+    if (!text || UpperCase(*text).find(keyword) == std::string::npos) continue;
+    if (liste_.view != ListeView::Tree) liste_.btnTreeClick();
+    liste_.SelectTreeEntry(node);
+    for (TreeNode* up = node->Parent(); up; up = up->Parent()) up->expanded = true;
+    ++liste_.treeVersion;
+    rbBegin = false;
+    return;
+  }
+  services_.dialogs.MessageDlg(MsgKind::Plain, "\"" + txtKeyword + "\" konnte nicht gefunden werden.");
+  rbBegin = true;
+}
+
+void TfrmSearch::FormClose(bool byButton) {
+  if (!byButton && listWasShowing_) liste_.btnListClick();
+}
+
+}  // namespace fenu

@@ -1,0 +1,54 @@
+#include "platform/fake/FakeKeyboard.h"
+
+#include "insert/UsKeyboardLayout.h"
+
+namespace fenu {
+
+std::vector<std::string> FakeKeyboard::KeyEvents() const {
+  std::vector<std::string> lines;
+  for (const std::string& line : log)
+    if (line.rfind("down ", 0) == 0 || line.rfind("up ", 0) == 0 || line.rfind("toggle ", 0) == 0)
+      lines.push_back(line);
+  return lines;
+}
+
+void FakeKeyboard::KeyEvent(std::uint8_t key, bool up, bool extended) { log.push_back(KeyEventText(key, up, extended)); }
+
+std::optional<KeyStroke> FakeKeyboard::CharToKey(char c) {
+  if (const auto it = layout.find(c); it != layout.end()) return it->second;
+  return UsKeyboardLayout(c);
+}
+
+bool FakeKeyboard::NumLock() { return numLock; }
+
+void FakeKeyboard::SetNumLock(bool on) {
+  if (on != numLock) log.push_back("toggle " + std::to_string(kVkNumLock));
+  numLock = on;
+}
+
+void FakeKeyboard::ProcessKeyboardMessages() { log.push_back("ProcessKeyboardMessages"); }
+
+void FakeKeyboard::ProcessMessages() { log.push_back("ProcessMessages"); }
+
+bool FakeKeyboard::SetText(std::string_view text) {
+  log.push_back("SetClipboard \"" + std::string(text) + "\"" + (clipboardLocked ? " refused" : ""));
+  if (clipboardLocked) return false;
+  clipboard = std::string(text);
+  return true;
+}
+
+std::string FakeKeyboard::GetText() {
+  log.push_back("GetClipboard");
+  return clipboardLocked ? std::string() : clipboard;
+}
+
+bool FakeKeyboard::SetForeground(WindowHandle window) {
+  log.push_back("SetForeground " + std::to_string(window));
+  return true;
+}
+
+void FakeKeyboard::PlainMessage(std::string_view caption, std::string_view text) {
+  log.push_back("MessageBox " + std::string(caption) + " \"" + std::string(text) + "\" -> OK");
+}
+
+}  // namespace fenu

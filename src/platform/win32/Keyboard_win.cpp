@@ -1,0 +1,126 @@
+#include "platform/win32/Keyboard_win.h"
+
+#include <cstring>
+#include <cwchar>
+
+#include "core/Cp1252.h"
+#include "ui/win32/Text_win.h"
+
+namespace fenu::win32 {
+
+void Win32Keyboard::KeyEvent(std::uint8_t key, bool up, bool extended) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0u) | (extended ? KEYEVENTF_EXTENDEDKEY : 0u);
+  SendInput(1, &input, sizeof input);
+}
+
+std::optional<KeyStroke> Win32Keyboard::CharToKey(char c) {
+  // Every cp1252 character lies in the Basic Multilingual Plane: one UTF-16 unit.
+  const auto unit = static_cast<WCHAR>(Cp1252ToCodePoint(static_cast<unsigned char>(c)));
+  const SHORT scan = VkKeyScanW(unit);
+  if (scan == -1) return std::nullopt;
+  const auto bits = static_cast<unsigned>(static_cast<unsigned short>(scan));
+  return KeyStroke{static_cast<std::uint8_t>(bits & 0xFF),
+                   static_cast<std::uint8_t>((bits >> 8) & (kShiftStateShift | kShiftStateCtrl | kShiftStateAlt))};
+}
+
+bool Win32Keyboard::NumLock() {
+  BYTE state[256] = {};
+  if (!GetKeyboardState(state)) return false;
+  return (state[VK_NUMLOCK] & 1) != 0;
+}
+
+void Win32Keyboard::SetNumLock(bool on) {
+  BYTE state[256] = {};
+  if (!GetKeyboardState(state)) return;
+  state[VK_NUMLOCK] = static_cast<BYTE>(on ? (state[VK_NUMLOCK] | 1) : (state[VK_NUMLOCK] & ~1));
+  SetKeyboardState(state);
+}
+
+void Win32Keyboard::ProcessKeyboardMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0x100, 0x108, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Win32Keyboard::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Not ours to act on: leave it for the loop that runs the program.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+Win32Clipboard::~Win32Clipboard() {
+  if (owner_) DestroyWindow(owner_);
+}
+
+bool Win32Clipboard::Open() {
+  if (!owner_)
+    owner_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  // Another program may hold the clipboard for a moment.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(owner_)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+bool Win32Clipboard::SetText(std::string_view text) {
+  const std::wstring wide = ui::ToWide(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) return false;
+  void* target = GlobalLock(memory);
+  if (!target) {
+    GlobalFree(memory);
+    return false;
+  }
+  std::memcpy(target, wide.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!Open()) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  // From here on the clipboard owns the memory.
+  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  if (!ok) GlobalFree(memory);
+  CloseClipboard();
+  return ok;
+}
+
+std::string Win32Clipboard::GetText() {
+  if (!Open()) return {};
+  std::string text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+      // Never read past the block, whether or not its text is terminated.
+      const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+      text = ui::FromWide(std::wstring_view(units, wcsnlen(units, capacity)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool Win32Foreground::SetForeground(WindowHandle window) {
+  return SetForegroundWindow(reinterpret_cast<HWND>(window)) != FALSE;
+}
+
+void Win32PlainMessage::PlainMessage(std::string_view caption, std::string_view text) {
+  MessageBoxW(nullptr, ui::ToWide(text).c_str(), ui::ToWide(caption).c_str(), MB_OK);
+}
+
+}  // namespace fenu::win32

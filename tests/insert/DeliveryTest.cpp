@@ -1,0 +1,73 @@
+#include "insert/Delivery.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakeKeyboard.h"
+#include "platform/fake/FakeServices.h"
+
+namespace fenu {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The services and the keyboard tell one story in one log.
+struct Delivery : ::testing::Test {
+  FakeServices fake;
+  FakeKeyboard keys{fake.log};
+};
+
+TEST_F(Delivery, ByClipboardFillsItForcesTheTargetForwardAndPastesWithCtrlV) {
+  keys.clipboard = "vorher";
+  EXPECT_TRUE(Deliver("Mit freundlichen Grüßen\r\n", 42, false, fake.services, keys.services));
+  EXPECT_EQ(fake.log, (Lines{"SetClipboard \"Mit freundlichen Grüßen\r\n\"", "ForceForeground 42", "down 17", "down 86",
+                             "ProcessMessages", "up 17", "up 86", "ProcessMessages"}));
+  // The text stays on the clipboard; the former content is gone.
+  EXPECT_EQ(keys.clipboard, "Mit freundlichen Grüßen\r\n");
+}
+
+TEST_F(Delivery, ByClipboardWithoutTargetStillFillsTheClipboard) {
+  EXPECT_TRUE(Deliver("x\r\n", 0, false, fake.services, keys.services));
+  EXPECT_EQ(keys.clipboard, "x\r\n");
+  EXPECT_EQ(fake.LogOf("ForceForeground"), Lines{"ForceForeground 0"});
+}
+
+TEST_F(Delivery, ByClipboardPastesNothingWhenTheClipboardCannotBeHad) {
+  // A paste now would put the clipboard's old content into the target.
+  keys.clipboardLocked = true;
+  EXPECT_FALSE(Deliver("neu", 42, false, fake.services, keys.services));
+  EXPECT_EQ(fake.log, Lines{"SetClipboard \"neu\" refused"});
+}
+
+TEST_F(Delivery, BySendkeysBringsTheTargetForwardPlainlyAndTypesWithWaiting) {
+  keys.clipboard = "bleibt";
+  EXPECT_TRUE(Deliver("a~", 42, true, fake.services, keys.services));
+  EXPECT_EQ(fake.log, (Lines{"SetForeground 42", "down 65", "ProcessKeyboardMessages", "up 65",
+                             "ProcessKeyboardMessages", "down 13", "ProcessKeyboardMessages", "up 13",
+                             "ProcessKeyboardMessages"}));
+  EXPECT_EQ(keys.clipboard, "bleibt");
+}
+
+TEST_F(Delivery, BySendkeysInterpretsCommandCharactersAndStopsAtAFaultyCount) {
+  EXPECT_TRUE(Deliver("50%", 7, true, fake.services, keys.services));
+  EXPECT_EQ(keys.KeyEvents(), (Lines{"down 53", "up 53", "down 48", "up 48", "down 18", "up 18"}));
+
+  fake.log.clear();
+  EXPECT_FALSE(Deliver("a{TAB x}b", 7, true, fake.services, keys.services));
+  EXPECT_EQ(keys.KeyEvents(), (Lines{"down 65", "up 65"}));
+  EXPECT_EQ(fake.LogOf("MessageBox"),
+            Lines{"MessageBox Fehler \"Ungültige Wiederholungszahl in \"{TAB x}\"\" -> OK"});
+  EXPECT_EQ(fake.LogOf("SetClipboard"), Lines{});
+}
+
+TEST(SendCtrlKey, ForcesTheTargetForwardAndReleasesCtrlFirst) {
+  FakeServices fake;
+  FakeKeyboard keys{fake.log};
+  SendCtrlKey(5, kVkV, fake, keys);
+  SendCtrlKey(5, 45, fake, keys);  // Ctrl+Insert: an extended key keeps its flag
+  EXPECT_EQ(fake.log, (Lines{"ForceForeground 5", "down 17", "down 86", "ProcessMessages", "up 17", "up 86",
+                             "ProcessMessages", "ForceForeground 5", "down 17", "down 45 ext", "ProcessMessages",
+                             "up 17", "up 45 ext", "ProcessMessages"}));
+}
+
+}  // namespace
+}  // namespace fenu
