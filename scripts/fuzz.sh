@@ -2,9 +2,11 @@
 # Fuzzes each target for a bounded time: scripts/fuzz.sh [SECONDS] (default 60 per target).
 #   tree_fuzz       the tree-file reader, seeded with the tree files among the test fixtures
 #   keystring_fuzz  the key-string interpreter, seeded with a few key strings
+#   expansion_fuzz  the expansion engine, seeded with block texts and answers
 # Builds fuzz/ with clang's libFuzzer into build/fuzz and keeps what each target learns in its
-# corpus folder (build/fuzz/corpus, build/fuzz/corpus-keystring) for the next run. A finding is
-# written to build/fuzz/<target>-crash-* (or leak-, timeout-, oom-) and fails the run.
+# corpus folder (build/fuzz/corpus, build/fuzz/corpus-keystring, build/fuzz/corpus-expansion) for
+# the next run. A finding is written to build/fuzz/<target>-crash-* (or leak-, timeout-, oom-)
+# and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -13,11 +15,24 @@ cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_
 cmake --build build/fuzz
 
 mkdir -p build/fuzz/corpus build/fuzz/seeds build/fuzz/corpus-keystring build/fuzz/seeds-keystring
+mkdir -p build/fuzz/corpus-expansion build/fuzz/seeds-expansion
 find tests/fixtures -name '*.bdb' -exec cp {} build/fuzz/seeds/ \;
 i=0
 for seed in '+(ab)c' '^c%f' '{LEFT 3}{left 3}' '{{}{}}' '~{TAB}{a}{0}' '{ABC' '{LEFT x}' '{NUMLOCK 2}' \
     '+(Ab{END 2})' '50% (netto)' $'Zeile\r\n' '{BKSP 65537}' '%(^{DEL})'; do
   printf '%s' "$seed" >"build/fuzz/seeds-keystring/seed-$i"
+  i=$((i + 1))
+done
+
+# Block texts for the expansion engine; after a NUL, the answers to its questions, one per NUL
+# (written as printf formats: \0 is the NUL, \x7f cancels a question).
+i=0
+for seed in '<<DatumNormal|0>> <<DatumLang|-1>> <<ZeitLang|0>> <<datumnormal|3>>' \
+    '<<MehrfachText|P>> und <<MehrfachTextA|Wer?|>> und <<MehrfachText|P>>\0Anna' \
+    '<<AnwenderText|Name?|Meier>> <<Auswahl|Anrede>> <<Optional|Gruß\r\nTeam>>\0\x7f\0Herr\0Gruß' \
+    '<<BausteinText|0000000000004>> <<BausteinText|0000000000001>>' '<<BausteinText|0000000000003>>' \
+    'a >> b <<Jahr|1>>' '<<ohne Strich>>' '<<BausteinText|..\\x>>' '<<Jahr|3000000>>'; do
+  printf "$seed" >"build/fuzz/seeds-expansion/seed-$i"
   i=$((i + 1))
 done
 
@@ -38,4 +53,5 @@ run() {
 run tree_fuzz 65536 build/fuzz/corpus build/fuzz/seeds "tree-file reader"
 # Key strings stay short: a repeat count alone makes up to 65535 key presses per group.
 run keystring_fuzz 1024 build/fuzz/corpus-keystring build/fuzz/seeds-keystring "key-string interpreter"
+run expansion_fuzz 4096 build/fuzz/corpus-expansion build/fuzz/seeds-expansion "expansion engine"
 echo "fuzz: ok"

@@ -26,6 +26,10 @@ class IForms {
   // The main windows that the shell opens by hotkey or menu; target is the captured control for
   // the selection and abbreviation windows, 0 for the others.
   virtual void ShowMainWindow(MainWindow kind, WindowHandle target) = 0;
+  // The selection and abbreviation windows for the control the hotkey captured; sendkeys is the
+  // shell's delivery flag, read when a block goes out.
+  virtual void ShowSelection(WindowHandle target, const bool& sendkeys) = 0;
+  virtual void ShowAbbreviation(WindowHandle target, const bool& sendkeys) = 0;
   // The building-block management window; the options window it opens switches sendkeys.
   virtual void ShowManagement(bool& sendkeys) = 0;
   // The password dialog, shown once with an empty field; false when it was cancelled.

@@ -6,7 +6,13 @@
 
 #include "app/TfrmIniMessage_win.h"
 #include "app/TfrmTaskbar_win.h"
+#include "insert/BlockInserter.h"
+#include "insert/PromptViews_win.h"
+#include "insert/TfrmListe_win.h"
+#include "insert/TfrmMiniAuswahl_win.h"
 #include "options/TPasswordDlg_win.h"
+#include "platform/win32/Clock_win.h"
+#include "platform/win32/Keyboard_win.h"
 #include "options/TfrmOptions.h"
 #include "options/TfrmOptions_win.h"
 #include "store/TForm1.h"
@@ -76,6 +82,39 @@ class Win32Form1Dialogs : public IForm1Dialogs {
 };
 
 }  // namespace
+
+// What inserting a block needs from the system: the clock and locale for dates, the prompt
+// dialogs, the keyboard and the clipboard.
+struct InsertionKit {
+  win32::Win32Clock clock;
+  Win32Prompts prompts;
+  win32::Win32Keyboard keyboard;
+  win32::Win32Clipboard clipboard;
+  win32::Win32Foreground foreground;
+  win32::Win32PlainMessage messages;
+  KeyboardServices keys{keyboard, clipboard, foreground, messages};
+  ExpansionEngine engine;
+  ExpandAndDeliver inserter;
+  InsertionKit(Services& services, const std::string& appDir, const bool& sendkeys)
+      : prompts(services.dialogs, appDir),
+        engine(prompts, clock, clock, services.dialogs),
+        inserter(services, keys, engine, sendkeys) {}
+};
+
+void Win32Forms::ShowSelection(WindowHandle target, const bool& sendkeys) {
+  InsertionKit kit(services_, appDir_, sendkeys);
+  TfrmListe logic(services_, kit.inserter, appDir_, target);
+  if (!logic.FormCreate()) return;
+  TfrmListeView view(logic, services_);
+  view.ShowModal(nullptr);
+}
+
+void Win32Forms::ShowAbbreviation(WindowHandle target, const bool& sendkeys) {
+  InsertionKit kit(services_, appDir_, sendkeys);
+  TfrmMiniAuswahl logic(services_, kit.inserter, appDir_, target);
+  TfrmMiniAuswahlView view(logic);
+  view.ShowModal(nullptr);
+}
 
 void Win32Forms::ShowManagement(bool& sendkeys) {
   Win32Form1Dialogs dialogs(services_, appDir_, sendkeys);

@@ -59,11 +59,11 @@ void TfrmFenu::OpenMain(MainWindow kind, Show&& show) {
 }
 
 void TfrmFenu::OpenSelection(WindowHandle target) {
-  OpenMain(MainWindow::Liste, [&] { forms_.ShowMainWindow(MainWindow::Liste, target); });
+  OpenMain(MainWindow::Liste, [&] { forms_.ShowSelection(target, sendkeys_); });
 }
 
 void TfrmFenu::OpenAbbreviation(WindowHandle target) {
-  OpenMain(MainWindow::MiniAuswahl, [&] { forms_.ShowMainWindow(MainWindow::MiniAuswahl, target); });
+  OpenMain(MainWindow::MiniAuswahl, [&] { forms_.ShowAbbreviation(target, sendkeys_); });
 }
 
 void TfrmFenu::OpenArchive() {

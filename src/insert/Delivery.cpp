@@ -1,8 +1,24 @@
 #include "insert/Delivery.h"
 
+#include <string>
+
 #include "insert/KeyString.h"
 
 namespace fenu {
+namespace {
+
+// A line break of the delivered text is one Enter. Typed through the layout, the LF of a CR LF
+// pair would be a second key (Ctrl+Enter on Windows' layouts: a page break in a word processor,
+// "send" in a mail program), so it is left out.
+std::string OneKeyPerLineBreak(std::string_view text) {
+  std::string typed;
+  typed.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\n' && i > 0 && text[i - 1] == '\r')) typed += text[i];
+  return typed;
+}
+
+}  // namespace
 
 void SendCtrlKey(WindowHandle target, std::uint8_t key, IFocus& focus, IKeyboard& keyboard) {
   focus.ForceForeground(target);
@@ -22,7 +38,7 @@ bool Deliver(std::string_view text, WindowHandle target, bool sendkeys, Services
     return true;
   }
   keys.foreground.SetForeground(target);
-  return SendKeyString(text, true, keys.keyboard, keys.messages, services.dialogs);
+  return SendKeyString(OneKeyPerLineBreak(text), true, keys.keyboard, keys.messages, services.dialogs);
 }
 
 }  // namespace fenu

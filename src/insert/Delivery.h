@@ -18,7 +18,8 @@ void SendCtrlKey(WindowHandle target, std::uint8_t key, IFocus& focus, IKeyboard
 // Delivers text to target. Without sendkeys the text replaces the clipboard's content (and stays
 // there) and is pasted with Ctrl+V; when the clipboard cannot be had nothing is pasted, so that
 // no older clipboard content lands in the target. With sendkeys the target becomes the
-// foreground window by the plain call and the text is typed as a key string, with waiting.
+// foreground window by the plain call and the text is typed as a key string, with waiting; each
+// CR LF line break is typed as one Enter.
 // True when the whole text went out.
 bool Deliver(std::string_view text, WindowHandle target, bool sendkeys, Services& services,
              KeyboardServices& keys);

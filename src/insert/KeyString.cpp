@@ -66,13 +66,12 @@ class KeyStringRun {
           Tap(kVkReturn, 1);
           ReleaseCommandModifiers();
           break;
-        case '{': {
-          std::optional<std::size_t> next;
-          const KeyStringEnd end = BraceGroup(pos, next);
-          if (!next) return end;
-          pos = *next;
-          continue;
-        }
+        case '{':
+          if (const std::optional<std::size_t> next = BraceGroup(pos)) {
+            pos = *next;
+            continue;
+          }
+          return stop_;
         default:
           if (const std::optional<KeyStroke> stroke = keyboard_.CharToKey(c)) {
             Type(*stroke, 1);
@@ -87,27 +86,26 @@ class KeyStringRun {
     return KeyStringEnd::Done;
   }
 
-  // A brace group starting at open. Sets next to where the run goes on, or leaves it empty when
-  // the run stops with the returned end.
-  KeyStringEnd BraceGroup(std::size_t open, std::optional<std::size_t>& next) {
+  // A brace group starting at open. Returns where the run goes on, or nothing when it stops
+  // (with stop_ telling why).
+  std::optional<std::size_t> BraceGroup(std::size_t open) {
     if (open + 1 < text_.size() && text_[open + 1] == '{') {
       // "{{}": the third character is skipped unread.
       Type(kOpenBrace, 1);
       ReleaseCommandModifiers();
-      next = open + 3;
-      return KeyStringEnd::Done;
+      return open + 3;
     }
     const std::size_t close = text_.find('}', open + 1);
     if (close == std::string_view::npos) {
       messages_.PlainMessage(kSendKeysCaption, "No Close");
-      return KeyStringEnd::NoClose;
+      stop_ = KeyStringEnd::NoClose;
+      return std::nullopt;
     }
     if (close + 1 < text_.size() && text_[close + 1] == '}') {
       // "{}}", and any name before the doubled brace is dropped.
       Type(kCloseBrace, 1);
       ReleaseCommandModifiers();
-      next = close + 2;
-      return KeyStringEnd::Done;
+      return close + 2;
     }
     std::string name;
     for (std::size_t i = open + 1; i < close && name.size() < kMaxGroupName; ++i) name += UpperCp1252(text_[i]);
@@ -117,7 +115,8 @@ class KeyStringRun {
       if (!value || *value < 0) {
         dialogs_.MessageDlg(MsgKind::Error, "Ungültige Wiederholungszahl in \"" +
                                                 std::string(text_.substr(open, close - open + 1)) + "\"");
-        return KeyStringEnd::BadRepeatCount;
+        stop_ = KeyStringEnd::BadRepeatCount;
+        return std::nullopt;
       }
       count = static_cast<unsigned>(*value) % 65536u;
       name.resize(blank);
@@ -135,8 +134,7 @@ class KeyStringRun {
       Type(*stroke, count);
       ReleaseCommandModifiers();
     }
-    next = close + 1;
-    return KeyStringEnd::Done;
+    return close + 1;
   }
 
   void Event(std::uint8_t key, bool up) {
@@ -195,6 +193,7 @@ class KeyStringRun {
   bool ctrl_ = false;
   bool alt_ = false;
   bool group_ = false;
+  KeyStringEnd stop_ = KeyStringEnd::Done;
 };
 
 }  // namespace

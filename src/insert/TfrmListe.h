@@ -55,6 +55,7 @@ class TfrmListe {
   bool closed = false;
   int treeVersion = 0;
 
+  const std::string& AppDir() const { return appDir_; }
   TTreeViewEx& Tree() { return tree_; }
   TreeNode* Selected() const { return tree_.Selected(); }
   const std::string& BlockDir() const { return blockDir_; }

@@ -12,14 +12,13 @@
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"
 #include "ui/win32/Pictures_win.h"
+#include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {
 namespace {
 
 constexpr UINT kRenderMessage = WM_APP + 30;
-constexpr UINT kSplitterMoved = WM_APP + 31;
-constexpr const wchar_t* kSplitterClass = L"TSplitter";
 constexpr int kTextbausteinMenu = 3;  // position of "Textbaustein" in the menu bar
 constexpr int kBar = 28;              // height of the heading strip
 constexpr int kMinTreeWidth = 260;
@@ -127,20 +126,6 @@ int IdOf(Form1Field field) {
   return 0;
 }
 
-void RegisterSplitterClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = kSplitterClass;
-  wc.hCursor = LoadCursorW(nullptr, IDC_SIZEWE);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RegisterClassExW(&wc);
-  registered = true;
-}
-
 }  // namespace
 
 TForm1View::TForm1View(TForm1& logic) : Form(L"TForm1", 790, 580), logic_(logic) {
@@ -170,9 +155,8 @@ void TForm1View::OnCreate() {
   AddButton(but_AddFolder, "Neuer Ordner", 0, 0, 10, 10);
   AddButton(but_AddFile, "Neuer Baustein", 0, 0, 10, 10);
   AddButton(but_Remove, "Löschen", 0, 0, 10, 10);
-  RegisterSplitterClass();
-  HWND splitter = AddControl(Splitter1, kSplitterClass, "", 0, 0, 0, 10, 10);
-  SetWindowLongPtrW(splitter, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SplitterProc));
+  ui::RegisterSplitterClass();
+  AddControl(Splitter1, ui::kSplitterClass, "", 0, 0, 0, 10, 10);
 
   auto title = [&](int id, const char* text) {
     SendMessageW(AddLabel(id, text, 0, 0, 10, 10), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
@@ -380,46 +364,12 @@ void TForm1View::Render() {
   rendering_ = false;
 }
 
-void TForm1View::InsertChildren(HTREEITEM parent, const TreeNode* node) {
-  HWND tree = Item(tv_eg5);
-  const std::size_t count = node ? node->Count() : logic_.Tree().TopCount();
-  for (std::size_t i = 0; i < count; ++i) {
-    const TreeNode* child = node ? node->Item(i) : logic_.Tree().TopItem(i);
-    const std::wstring text = ui::ToWide(child->text);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-    insert.item.iImage = child->imageIndex;
-    insert.item.iSelectedImage = child->selectedIndex;
-    insert.item.lParam = reinterpret_cast<LPARAM>(child);
-    HTREEITEM item = TreeView_InsertItem(tree, &insert);
-    items_[child] = item;
-    InsertChildren(item, child);
-    if (child->expanded && child->HasChildren()) TreeView_Expand(tree, item, TVE_EXPAND);
-  }
-}
-
 void TForm1View::RebuildTree() {
-  HWND tree = Item(tv_eg5);
-  SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
-  TreeView_DeleteAllItems(tree);
-  items_.clear();
-  InsertChildren(TVI_ROOT, nullptr);
-  SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(tree, nullptr, TRUE);
+  ui::FillTreeView(Item(tv_eg5), logic_.Tree(), items_);
   renderedTreeVersion_ = logic_.treeVersion;
-  SyncSelection();
 }
 
-void TForm1View::SyncSelection() {
-  HWND tree = Item(tv_eg5);
-  const auto it = items_.find(logic_.Selected());
-  HTREEITEM wanted = it == items_.end() ? nullptr : it->second;
-  if (TreeView_GetSelection(tree) != wanted) TreeView_SelectItem(tree, wanted);
-  if (wanted) TreeView_EnsureVisible(tree, wanted);
-}
+void TForm1View::SyncSelection() { ui::SelectTreeItem(Item(tv_eg5), logic_.Tree(), items_); }
 
 // ---- Events ---------------------------------------------------------------------------------------
 
@@ -473,26 +423,6 @@ LRESULT TForm1View::HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   }
 }
 
-LRESULT CALLBACK TForm1View::SplitterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_LBUTTONDOWN:
-      SetCapture(hwnd);
-      return 0;
-    case WM_MOUSEMOVE:
-      if (GetCapture() == hwnd) {
-        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        MapWindowPoints(hwnd, GetParent(hwnd), &at, 1);
-        SendMessageW(GetParent(hwnd), kSplitterMoved, static_cast<WPARAM>(std::max(0L, at.x)), 0);
-      }
-      return 0;
-    case WM_LBUTTONUP:
-      ReleaseCapture();
-      return 0;
-    default:
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
-  }
-}
-
 void TForm1View::SetHint(HWND control) {
   const int id = GetDlgCtrlID(control);
   for (const auto& [hintId, hint] : kHints) {
@@ -511,11 +441,7 @@ TreeNode* TForm1View::NodeAt(POINT screen) const {
   ScreenToClient(tree, &hit.pt);
   HTREEITEM item = TreeView_HitTest(tree, &hit);
   if (!item || !(hit.flags & TVHT_ONITEM)) return nullptr;
-  TVITEMW tvItem{};
-  tvItem.mask = TVIF_PARAM;
-  tvItem.hItem = item;
-  TreeView_GetItem(tree, &tvItem);
-  return reinterpret_cast<TreeNode*>(tvItem.lParam);
+  return ui::NodeOfItem(tree, item);
 }
 
 void TForm1View::FinishDrag(bool drop) {
@@ -562,7 +488,7 @@ bool TForm1View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case kRenderMessage:
       Render();
       return true;
-    case kSplitterMoved:
+    case ui::kSplitterMoved:
       SetSplitter(static_cast<int>(wParam));
       return true;
     case WM_NOTIFY:

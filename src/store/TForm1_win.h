@@ -8,6 +8,7 @@
 #include "store/TForm1.h"
 #include "ui/win32/FileLabel_win.h"
 #include "ui/win32/Form_win.h"
+#include "ui/win32/TreeViewFill_win.h"
 
 namespace fenu {
 
@@ -48,13 +49,11 @@ class TForm1View : public ui::Form {
 
  private:
   static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
-  static LRESULT CALLBACK SplitterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
   bool OnNotify(NMHDR* header, LRESULT& result);
 
   void Render();
   void RebuildTree();
-  void InsertChildren(HTREEITEM parent, const TreeNode* node);
   void SyncSelection();
   void SetFieldText(int id, const std::string& text);
   void ShowPage(Form1Page page);
@@ -69,7 +68,7 @@ class TForm1View : public ui::Form {
   HMENU menu_ = nullptr;
   HIMAGELIST images_ = nullptr;
   ui::FileLabelView fileLabel_;
-  std::unordered_map<const TreeNode*, HTREEITEM> items_;
+  ui::TreeItems items_;
   int renderedTreeVersion_ = -1;
   bool rendering_ = false;
   int splitter_ = 233;  // width of the tree side in 96-DPI pixels

@@ -47,6 +47,13 @@ TEST_F(Delivery, BySendkeysBringsTheTargetForwardPlainlyAndTypesWithWaiting) {
   EXPECT_EQ(keys.clipboard, "bleibt");
 }
 
+TEST_F(Delivery, BySendkeysTypesEachLineBreakAsOneEnter) {
+  // On a US layout LF alone is Ctrl+Enter; after CR it is not typed at all.
+  EXPECT_TRUE(Deliver("x\r\ny\r\n\n", 7, true, fake.services, keys.services));
+  EXPECT_EQ(keys.KeyEvents(), (Lines{"down 88", "up 88", "down 13", "up 13", "down 89", "up 89", "down 13", "up 13",
+                                     "down 17", "down 13", "up 13", "up 17"}));
+}
+
 TEST_F(Delivery, BySendkeysInterpretsCommandCharactersAndStopsAtAFaultyCount) {
   EXPECT_TRUE(Deliver("50%", 7, true, fake.services, keys.services));
   EXPECT_EQ(keys.KeyEvents(), (Lines{"down 53", "up 53", "down 48", "up 48", "down 18", "up 18"}));

@@ -128,11 +128,10 @@ TEST_F(ExpansionTest, ChoicesAndOptionalPassages) {
 }
 
 TEST_F(ExpansionTest, AtMostFiftyReplacements) {
-  std::string text;
-  for (int i = 0; i < 51; ++i) text += "<<Jahr|" + std::to_string(i) + ">>,";
-  std::string expected;
-  for (int i = 0; i < 50; ++i) expected += std::to_string(2026 + i) + ",";
-  EXPECT_EQ(Run(text).text, expected + "<<Jahr|50>>,");
+  std::string text, expected;
+  for (int i = 0; i < 51; ++i) text += "<<TagZahl|" + std::to_string(i) + ">>,";
+  for (int i = 0; i < 50; ++i) expected += std::to_string((8 + i) % 31 + 1) + ",";
+  EXPECT_EQ(Run(text).text, expected + "<<TagZahl|50>>,");
 
   // A question beyond the fiftieth marker is not asked.
   std::string fifty;

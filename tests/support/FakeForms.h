@@ -42,6 +42,9 @@ class FakeForms : public IForms {
     if (onMainWindow) onMainWindow(kind, target);
   }
 
+  void ShowSelection(WindowHandle target, const bool&) override { ShowMainWindow(MainWindow::Liste, target); }
+  void ShowAbbreviation(WindowHandle target, const bool&) override { ShowMainWindow(MainWindow::MiniAuswahl, target); }
+
   std::function<void(bool& sendkeys)> onManagement;
   void ShowManagement(bool& sendkeys) override {
     fake_.log.push_back("Show TForm1");

@@ -54,6 +54,9 @@ LRESULT CALLBACK GradientBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_COMMAND:
+      // A label on the strip that reacts to clicks reports to the window the strip belongs to.
+      return SendMessageW(GetParent(hwnd), msg, wParam, lParam);
     case WM_CTLCOLORSTATIC: {
       // Labels on the strip (a right-aligned second heading) draw white on the gradient.
       HDC dc = reinterpret_cast<HDC>(wParam);

@@ -9,6 +9,7 @@ void InputQueryForm::OnCreate() {
   SetCaption(caption_);
   AddLabel(lblPrompt, prompt_, 12, 12, 306, 18);
   HWND edit = AddControl(txtValue, L"EDIT", value_, WS_TABSTOP | ES_AUTOHSCROLL, 12, 34, 306, 22, WS_EX_CLIENTEDGE);
+  if (maxLength_ > 0) SendMessageW(edit, EM_LIMITTEXT, maxLength_, 0);
   SendMessageW(edit, EM_SETSEL, 0, -1);
   AddButton(btnOk, "OK", 152, 72, 80, 26, true);
   AddButton(btnCancel, "Abbrechen", 238, 72, 80, 26);

@@ -9,9 +9,10 @@ namespace fenu::ui {
 
 class InputQueryForm : public Form {
  public:
-  InputQueryForm(std::string caption, std::string prompt, std::string value)
+  // maxLength 0: no limit.
+  InputQueryForm(std::string caption, std::string prompt, std::string value, std::size_t maxLength = 0)
       : Form(L"TInputQuery", 330, 112), caption_(std::move(caption)), prompt_(std::move(prompt)),
-        value_(std::move(value)) {}
+        value_(std::move(value)), maxLength_(maxLength) {}
 
   enum Id { btnOk = IDOK, btnCancel = IDCANCEL, lblPrompt = 101, txtValue = 102 };
   const std::string& Value() const { return value_; }
@@ -25,6 +26,7 @@ class InputQueryForm : public Form {
   std::string caption_;
   std::string prompt_;
   std::string value_;
+  std::size_t maxLength_;
 };
 
 }  // namespace fenu::ui

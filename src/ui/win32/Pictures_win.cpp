@@ -1,5 +1,7 @@
 #include "ui/win32/Pictures_win.h"
 
+#include <algorithm>
+
 namespace fenu::ui {
 
 void DrawTraySketch(HDC dc, const RECT& area) {
@@ -156,6 +158,18 @@ void DrawTreeImage(HDC dc, int index, int s) {
       DeleteObject(pen);
       break;
     }
+    case 5: {  // "up": an arrow pointing up
+      HPEN pen = CreatePen(PS_SOLID, std::max(2, s / 8), RGB(0x20, 0x60, 0x20));
+      HGDIOBJ old = SelectObject(dc, pen);
+      MoveToEx(dc, s / 2, s - s / 6, nullptr);
+      LineTo(dc, s / 2, s / 6);
+      LineTo(dc, s / 5, s / 2);
+      MoveToEx(dc, s / 2, s / 6, nullptr);
+      LineTo(dc, s - s / 5, s / 2);
+      SelectObject(dc, old);
+      DeleteObject(pen);
+      break;
+    }
     default: {  // a folder, open when selected
       const COLORREF fill = index == 4 ? RGB(0xFF, 0xE0, 0x70) : RGB(0xF0, 0xC8, 0x40);
       FillBox(dc, s / 10, s / 5, s / 2, s * 2 / 5, fill, frame);
@@ -168,11 +182,11 @@ void DrawTreeImage(HDC dc, int index, int s) {
 }  // namespace
 
 HIMAGELIST CreateTreeImages(int size) {
-  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 5, 0);
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 6, 0);
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   const COLORREF transparent = RGB(255, 0, 255);
-  for (int index = 0; index < 5; ++index) {
+  for (int index = 0; index < 6; ++index) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
     HGDIOBJ old = SelectObject(dc, bitmap);
     RECT all{0, 0, size, size};

@@ -10,7 +10,7 @@ namespace fenu::ui {
 void DrawTraySketch(HDC dc, const RECT& area);
 
 // The images of a building-block tree, by index: 0 base entry, 1 block, 2 block selected,
-// 3 folder, 4 folder selected.
+// 3 folder, 4 folder selected, 5 the way up.
 HIMAGELIST CreateTreeImages(int size);
 
 // The product picture of the about window: building blocks flowing into a document, with the

@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "insert/TfrmListe.h"
+#include "ui/win32/Form_win.h"
+#include "ui/win32/TreeViewFill_win.h"
+
+namespace fenu {
+
+class TfrmListeView : public ui::Form {
+ public:
+  TfrmListeView(TfrmListe& logic, Services& services);
+  ~TfrmListeView() override;
+
+  enum Id {
+    Label1 = 101, GradientBar = 102, btnTree = 103, btnList = 104, btnPreview = 105, btnNoPreview = 106,
+    btnSuchen = 107, btnCancel = IDCANCEL, btnHilfe = 108, lv_Link = 110, tv_eg5 = 111, Splitter1 = 112, Memo1 = 113,
+    StatusBar = 114,
+  };
+
+ protected:
+  void OnCreate() override;
+  void OnShow() override;
+  void OnResize(int width, int height) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnClose(int result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  HWND InitialFocus() override { return Item(lv_Link); }
+
+ private:
+  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+  bool OnNotify(NMHDR* header);
+  void Render();
+  void FillList();
+  void OpenSearch();
+  void AfterLogic();
+
+  TfrmListe& logic_;
+  Services& services_;
+  HIMAGELIST images_ = nullptr;
+  ui::TreeItems items_;
+  int renderedTreeVersion_ = -1;
+  const std::vector<ListEntry>* renderedList_ = nullptr;
+  std::vector<TreeNode*> renderedNodes_;
+  bool rendering_ = false;
+};
+
+}  // namespace fenu
