@@ -31,9 +31,9 @@ std::string LetterBlock() {
   std::string text = "<<MehrfachTextA|Name?|Meier>>";
   for (int i = 0; i < 7; ++i) {
     text += "Sehr geehrte <<Auswahl|Anrede>> <<MehrfachText|P>>,\r\n";
-    text += "am <<DatumLang|0>> um <<ZeitKurz|0>> erhielten wir Ihre Nachricht vom <<DatumNormal|-3>>.\r\n";
+    text += "am <<DatumLang|0>> erhielten wir Ihre Nachricht vom <<DatumNormal|-3>>.\r\n";
     text += "<<AnwenderText|Betreff?|Ihre Anfrage>>\r\n";
-    text += "<<Optional|Wir melden uns bis <<TagLang|2>>.>>\r\n";
+    text += "<<Optional|Wir melden uns bald wieder.>>\r\n";
     text += "<<BausteinText|0102270703045>>\r\n";
   }
   return text;  // 1 + 7 × 7 = 50 markers
@@ -42,7 +42,8 @@ std::string LetterBlock() {
 struct BlockFolder {
   BlockFolder() : path(std::filesystem::temp_directory_path() / ("fenu-bench-blocks-" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(path);
-    std::ofstream(path / "0102270703045.txt", std::ios::binary) << "Mit freundlichen Gr\xFC\xDF" "en\r\nIhr Team\r\n\r\n";
+    std::ofstream(path / "0102270703045.txt", std::ios::binary)
+        << "Mit freundlichen Gr\xFC\xDF" "en\r\nIhr Team\r\n\r\n";
   }
   ~BlockFolder() { std::filesystem::remove_all(path); }
   std::filesystem::path path;
@@ -60,7 +61,8 @@ void Expand(benchmark::State& state, const std::string& text, bool answers) {
       for (int i = 0; i < 50; ++i) prompts.answers.push_back(i % 3 == 0 ? std::optional<std::string>() : "Antwort");
     ExpansionEngine engine(prompts, clock, clock, fake);
     const ExpansionResult result = engine.ExpandText(text, blockDir);
-    if (!result.ok || result.blockMissing || result.text.find("<<") != std::string::npos) state.SkipWithError("expansion");
+    if (!result.ok || result.blockMissing || result.text.find("<<") != std::string::npos)
+      state.SkipWithError("expansion");
     bytes = result.text.size();
     benchmark::DoNotOptimize(result);
   }

@@ -111,6 +111,10 @@ TEST_F(ExpansionTest, UserTextTakesTheAnswerOrTheDefault) {
                              // A typed marker is expanded in a later pass.
                              "AskText \"Anwender-Text\" \"Jahr?\" \"\" -> \"<<Jahr|0>>\"",
                          }));
+
+  // The input box takes at most 255 characters.
+  prompts.answers = {std::string(300, 'a')};
+  EXPECT_EQ(Run("<<AnwenderText|Lang?|>>").text, std::string(kMaxInputLength, 'a'));
 }
 
 TEST_F(ExpansionTest, ChoicesAndOptionalPassages) {
@@ -122,7 +126,8 @@ TEST_F(ExpansionTest, ChoicesAndOptionalPassages) {
   EXPECT_EQ(prompts.log, (std::vector<std::string>{
                              "ChooseValue \"Anrede\" -> \"Frau Dr.\"",
                              "ChooseValue \"Titel\" -> Abbrechen",
-                             "AskOptional \"Mit freundlichen Grüßen\r\nIhr Team\" -> Ja \"Mit besten Grüßen\r\nIhr Team\"",
+                             "AskOptional \"Mit freundlichen Grüßen\r\nIhr Team\" -> "
+                             "Ja \"Mit besten Grüßen\r\nIhr Team\"",
                              "AskOptional \"PS: Danke\" -> Nein",
                          }));
 }

@@ -31,13 +31,15 @@ LocaleNames Win32Clock::Names() {
   // names here start with Sunday.
   for (int i = 0; i < 7; ++i) {
     const std::size_t day = static_cast<std::size_t>((i + 1) % 7);
-    names.longDayNames[day] = LocaleItem(LOCALE_SDAYNAME1 + static_cast<LCTYPE>(i), names.longDayNames[day]);
-    names.shortDayNames[day] = LocaleItem(LOCALE_SABBREVDAYNAME1 + static_cast<LCTYPE>(i), names.shortDayNames[day]);
+    const LCTYPE offset = static_cast<LCTYPE>(i);
+    names.longDayNames[day] = LocaleItem(LOCALE_SDAYNAME1 + offset, names.longDayNames[day]);
+    names.shortDayNames[day] = LocaleItem(LOCALE_SABBREVDAYNAME1 + offset, names.shortDayNames[day]);
   }
   for (int i = 0; i < 12; ++i) {
     const std::size_t month = static_cast<std::size_t>(i);
-    names.longMonthNames[month] = LocaleItem(LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(i), names.longMonthNames[month]);
-    names.shortMonthNames[month] = LocaleItem(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(i), names.shortMonthNames[month]);
+    const LCTYPE offset = static_cast<LCTYPE>(i);
+    names.longMonthNames[month] = LocaleItem(LOCALE_SMONTHNAME1 + offset, names.longMonthNames[month]);
+    names.shortMonthNames[month] = LocaleItem(LOCALE_SABBREVMONTHNAME1 + offset, names.shortMonthNames[month]);
   }
   names.timeSeparator = LocaleItem(LOCALE_STIME, names.timeSeparator);
   names.shortDateFormat = LocaleItem(LOCALE_SSHORTDATE, names.shortDateFormat);

@@ -42,7 +42,11 @@ WindowHandle Win32Focus::CaptureTarget() {
 }
 
 bool Win32Focus::ForceForeground(WindowHandle handle) {
-  HWND window = reinterpret_cast<HWND>(handle);
+  // A captured control is a child window: the foreground goes to its top-level window, which
+  // gives the keyboard focus back to the control when it is activated.
+  HWND control = reinterpret_cast<HWND>(handle);
+  HWND root = control ? GetAncestor(control, GA_ROOT) : nullptr;
+  HWND window = root ? root : control;
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
   if (GetForegroundWindow() == window) return true;
 

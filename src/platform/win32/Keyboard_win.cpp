@@ -116,7 +116,10 @@ std::string Win32Clipboard::GetText() {
 }
 
 bool Win32Foreground::SetForeground(WindowHandle window) {
-  return SetForegroundWindow(reinterpret_cast<HWND>(window)) != FALSE;
+  // The captured control is a child; the foreground belongs to its top-level window.
+  HWND control = reinterpret_cast<HWND>(window);
+  HWND top = control ? GetAncestor(control, GA_ROOT) : nullptr;
+  return SetForegroundWindow(top ? top : control) != FALSE;
 }
 
 void Win32PlainMessage::PlainMessage(std::string_view caption, std::string_view text) {

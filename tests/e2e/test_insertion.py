@@ -1,0 +1,88 @@
+"""Inserting blocks end to end: a hotkey pressed in another program, a block chosen, and its
+expanded text arriving in that program's edit control, pasted or typed."""
+
+import datetime
+import shutil
+
+import fenu_e2e as e2e
+from test_shell import QUIET_INI
+
+FIXTURE = e2e.REPO / "tests" / "fixtures" / "store" / "Kunden"
+NOTIZ = "2001260800001.txt"     # Kunden > Briefe (B) > Intern (I) > Notiz (N)
+ANREDE = "0912261405123.txt"    # Kunden > Anrede (A), abbreviation "anr"
+
+
+def prepared(t, sendkeys=False, texts=None):
+    """A program folder with the Kunden database in Daten\\ and its settings."""
+    app = t.make_appdir()
+    shutil.copytree(FIXTURE, app / "Daten")
+    for name, text in (texts or {}).items():
+        (app / "Daten" / "Bausteine" / name).write_bytes(text.encode("cp1252"))
+    daten = e2e.winpath(app / "Daten")
+    ini = QUIET_INI + f"CurrentDB={daten}\\Kunden.bdb\nCurDirectDB={daten}\\Kunden.kdb\n"
+    ini = ini.replace("[ShowMessage]\nRightClick=0\n", "") + "[ShowMessage]\nRightClick=0\n"
+    if sendkeys:
+        ini += "[Options]\nSendkeys=1\n"
+    (app / "fenu.ini").write_bytes(ini.replace("\n", "\r\n").encode("cp1252"))
+    fenu = t.start_fenu(app)
+    t.wait_tray_icon()
+    target = t.start_target()
+    target.focus()
+    return app, fenu, target
+
+
+def test_abbreviation_window_pastes_the_block(t):
+    _, fenu, target = prepared(t)
+    t.key("Pause")
+    mini = t.driver.wait_window(cls="TfrmMiniAuswahl", title="Kürzel Auswahl", pid=t.winpid(fenu))
+    t.focus_window(t.driver.child(mini["hwnd"], id=103)["hwnd"])
+    t.type_text("MFG")
+    t.capture(mini["hwnd"], "TfrmMiniAuswahl")
+    t.key("Return")
+    assert target.wait_text("Mit freundlichen Grüßen\r\nIhr Team\r\n")
+    t.driver.wait_gone(mini["hwnd"])
+
+
+def test_selection_window_quick_keys_insert_a_block_with_todays_date(t):
+    _, fenu, target = prepared(t, texts={NOTIZ: "Heute ist <<DatumNormal|0>>.\r\nEnde"})
+    t.key("Print")
+    liste = t.driver.wait_window(cls="TfrmListe", title="Textbaustein-Auswahl", pid=t.winpid(fenu))
+    t.capture(liste["hwnd"], "TfrmListe")
+    t.key("b")
+    t.key("i")
+    t.key("n")
+    today = datetime.date.today().strftime("%d.%m.%y")
+    assert target.wait_text(f"Heute ist {today}.\r\nEnde\r\n")
+    t.driver.wait_gone(liste["hwnd"])
+
+
+def test_tree_view_block_chosen_with_enter(t):
+    _, fenu, target = prepared(t)
+    t.key("Print")
+    liste = t.driver.wait_window(cls="TfrmListe", pid=t.winpid(fenu))
+    t.driver.click_child(liste["hwnd"], id=103)  # "&Baum"
+    tree = t.driver.wait_child(liste["hwnd"], id=111)
+    e2e.wait_for(lambda: t.driver.info(tree["hwnd"])["visible"], what="tree shown")
+    item = next(i for i in t.driver.tree(tree["hwnd"]) if i["text"] == "Anrede")
+    t.driver.tvselect(tree["hwnd"], item["item"])
+    t.capture(liste["hwnd"], "TfrmListe-tree")
+    t.focus_window(tree["hwnd"])
+    t.key("Return")
+    assert target.wait_text(lambda text: text.startswith("Sehr geehrte Damen und Herren,"))
+    t.driver.wait_gone(liste["hwnd"])
+
+
+def test_sendkeys_types_the_block_and_asks_for_the_user_text(t):
+    _, fenu, target = prepared(t, sendkeys=True, texts={ANREDE: "Hallo <<AnwenderText|Name?|Meier>>!"})
+    t.key("Pause")
+    mini = t.driver.wait_window(cls="TfrmMiniAuswahl", pid=t.winpid(fenu))
+    t.focus_window(t.driver.child(mini["hwnd"], id=103)["hwnd"])
+    t.type_text("anr")
+    t.key("Return")
+    ask = t.driver.wait_window(cls="TInputQuery", title="Anwender-Text", pid=t.winpid(fenu))
+    edit = t.driver.child(ask["hwnd"], id=102)
+    assert edit["text"] == "Meier"
+    t.capture(ask["hwnd"], "Anwender-Text")
+    t.driver.settext(edit["hwnd"], "Anna")
+    t.driver.click_child(ask["hwnd"], id=1)
+    assert target.wait_text("Hallo Anna!\r\n")
