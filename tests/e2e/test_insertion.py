@@ -47,6 +47,10 @@ def test_selection_window_quick_keys_insert_a_block_with_todays_date(t):
     _, fenu, target = prepared(t, texts={NOTIZ: "Heute ist <<DatumNormal|0>>.\r\nEnde"})
     t.key("Print")
     liste = t.driver.wait_window(cls="TfrmListe", title="Textbaustein-Auswahl", pid=t.winpid(fenu))
+    lv = t.driver.wait_child(liste["hwnd"], id=110)
+    rows = e2e.wait_for(lambda: t.driver.listview(lv["hwnd"]) if len(t.driver.listview(lv["hwnd"])) == 4 else None,
+                        what="the base entry's children in the list")
+    assert [row["texts"][2] for row in rows] == ["Anrede", "Grüße", "Briefe", "Leer"]
     t.capture(liste["hwnd"], "TfrmListe")
     t.key("b")
     t.key("i")
