@@ -19,5 +19,6 @@ int Usage();
 int HotkeyCommand(const std::vector<std::string>& args);
 int DbCommand(const std::vector<std::string>& args);
 int KeysCommand(const std::vector<std::string>& args);
+int ExpandCommand(const std::vector<std::string>& args);
 
 }  // namespace fenu::cli

@@ -10,7 +10,6 @@
 
 namespace fenu::cli {
 
-int ExpandCommand(const std::vector<std::string>& args);  // ExpandCommand.cpp
 
 void PrintUtf8(std::FILE* stream, const std::string& cp1252) {
   const std::string text = Cp1252ToUtf8(cp1252);
