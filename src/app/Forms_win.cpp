@@ -17,8 +17,10 @@
 #include "options/TfrmOptions_win.h"
 #include "store/TForm1.h"
 #include "store/TForm1_win.h"
+#include "store/TfrmMemo_win.h"
 #include "tools/TfrmHotkey_win.h"
 #include "tools/TfrmInfo_win.h"
+#include "variables/TfrmVariables_win.h"
 
 namespace fenu {
 namespace {
@@ -65,7 +67,7 @@ namespace {
 class Win32Form1Dialogs : public IForm1Dialogs {
  public:
   Win32Form1Dialogs(Services& services, std::string appDir, bool& sendkeys)
-      : services_(services), appDir_(std::move(appDir)), sendkeys_(sendkeys) {}
+      : services_(services), appDir_(std::move(appDir)), sendkeys_(sendkeys), prompts_(services.dialogs, appDir_) {}
   void SetOwner(HWND owner) { owner_ = owner; }
 
   void ShowInfo(TfrmInfo& window) override { TfrmInfoView(window).ShowModal(owner_); }
@@ -73,11 +75,18 @@ class Win32Form1Dialogs : public IForm1Dialogs {
     TfrmOptions options(services_, appDir_, databaseFile, sendkeys_);
     TfrmOptionsView(options).ShowModal(owner_);
   }
+  bool ShowVariables(TfrmVariables& window) override { return TfrmVariablesView(window).ShowModal(owner_) == IDOK; }
+  void ShowMemo(const std::string& text) override { TfrmMemoView(text).ShowModal(owner_); }
+  IPrompts& Prompts() override { return prompts_; }
+  IClock& Clock() override { return clock_; }
+  ILocale& Locale() override { return clock_; }
 
  private:
   Services& services_;
   std::string appDir_;
   bool& sendkeys_;
+  Win32Prompts prompts_;
+  win32::Win32Clock clock_;
   HWND owner_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "store/TForm1.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/Help.h"
@@ -9,6 +10,7 @@
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/Numbers.h"
+#include "insert/Expansion.h"
 #include "store/TreeOps.h"
 #include "tools/TfrmInfo.h"
 
@@ -288,6 +290,43 @@ void TForm1::txtPLongDblClick() {
     if (const auto data = GetBlockData(*folder)) keys = data->quickKey + keys;
   }
   txtPLong = AsciiLower(keys + txtPShort);
+}
+
+// ---- Variables and preview -------------------------------------------------------------------------
+
+void TForm1::btnVariableClick(bool memoFocused) {
+  if (!memoFocused) {
+    services_.dialogs.MessageDlg(MsgKind::Information, "Der Cursor muß sich im Feld Baustein-Text befinden!");
+    return;
+  }
+  TfrmVariables window(services_, dialogs_.Prompts(), dialogs_.Clock(), dialogs_.Locale(), *this, appDir_);
+  dialogs_.ShowVariables(window);
+}
+
+void TForm1::InsertIntoBlockText(std::string_view text, bool atStart) {
+  const int length = static_cast<int>(Memo1.size());
+  int at = atStart ? 0 : std::clamp(Memo1SelStart, 0, length);
+  // The selection collapses: selected text stays where it is.
+  std::string changed = Memo1;
+  changed.insert(static_cast<std::size_t>(at), text);
+  at += static_cast<int>(text.size());
+  Memo1SelStart = at;
+  Memo1SelLength = 0;
+  memoSelectionRequest = true;
+  Memo1Change(changed, true);
+}
+
+std::optional<std::string> TForm1::SaveDatabaseForVariables() {
+  if (!SaveCurrentDatabase()) return std::nullopt;
+  return db_.DatabaseFile();
+}
+
+void TForm1::btnPreviewClick() {
+  ExpansionEngine engine(dialogs_.Prompts(), dialogs_.Clock(), dialogs_.Locale(), services_.dialogs);
+  const ExpansionResult result = engine.ExpandText(Memo1, db_.BlockDir());
+  // A marker without a usable day count has been reported; there is nothing to show.
+  if (!result.ok) return;
+  dialogs_.ShowMemo(result.text);
 }
 
 // ---- Apply ---------------------------------------------------------------------------------------

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "insert/Prompts.h"
+#include "platform/Clock.h"
 #include "platform/Services.h"
 #include "store/Database.h"
+#include "variables/TfrmVariables.h"
 
 namespace fenu {
 
@@ -20,6 +23,15 @@ class IForm1Dialogs {
   virtual ~IForm1Dialogs() = default;
   virtual void ShowInfo(TfrmInfo& window) = 0;
   virtual void ShowOptions(const std::string& databaseFile) = 0;
+  // The variable editor, modal; true when it closed with OK.
+  virtual bool ShowVariables(TfrmVariables& window) = 0;
+  // TfrmMemo: the expanded text of the preview, read-only.
+  virtual void ShowMemo(const std::string& text) = 0;
+  // What the preview and the variable editor ask and read: the prompt dialogs of an insertion,
+  // the clock and the locale.
+  virtual IPrompts& Prompts() = 0;
+  virtual IClock& Clock() = 0;
+  virtual ILocale& Locale() = 0;
 };
 
 enum class Form1Page { Root, Folder, File };
@@ -27,7 +39,7 @@ enum class Form1Page { Root, Folder, File };
 // Which edit field a key or mouse event came from.
 enum class Form1Field { txtPName, txtPShort, txtPLong, txtFName, txtFShort };
 
-class TForm1 {
+class TForm1 : private IVariablesHost {
  public:
   TForm1(Services& services, IForm1Dialogs& dialogs, std::string appDir);
 
@@ -49,6 +61,11 @@ class TForm1 {
   int cbxPShow = 0;
   std::string Memo1;
   bool Memo1Modified = false;
+  // Memo1's selection (start and length in characters). The view copies it in before the variable
+  // editor opens; memoSelectionRequest tells it to put the caret back after an insertion.
+  int Memo1SelStart = 0;
+  int Memo1SelLength = 0;
+  bool memoSelectionRequest = false;
   bool btnPOkEnabled = false;
   bool btnFOkEnabled = false;
   bool but_RemoveEnabled = false;
@@ -93,6 +110,11 @@ class TForm1 {
   void btnPOkClick();
   void btnFOkClick();
   void txtPLongDblClick();
+  // "Variable" and "Variablen einsetzen": memoFocused tells whether Memo1 is the active control
+  // after the view gave it the focus.
+  void btnVariableClick(bool memoFocused);
+  // "Vorschau" and its menu item: Memo1's text expanded and shown in TfrmMemo.
+  void btnPreviewClick();
 
   void but_AddFolderClick();
   void but_AddFileClick();
@@ -134,6 +156,10 @@ class TForm1 {
   void SaveBeforeReplacing();
   void Refuse(SoundKind sound, const std::string& message);
   std::string PlainText(const std::string& text) const;
+  // IVariablesHost, for the variable editor.
+  void InsertIntoBlockText(std::string_view text, bool atStart) override;
+  std::optional<std::string> SaveDatabaseForVariables() override;
+  std::string EditedTextFile() const override { return currentTextFile_; }
   static FileDialogOptions DatabaseDialog(const std::string& title, const std::string& initialDir);
   static FileDialogOptions TextDialog(const std::string& title);
 

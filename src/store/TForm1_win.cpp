@@ -87,9 +87,6 @@ HMENU BuildMenu() {
   item(block, TForm1View::mnuFont, "Schriftart");
   AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
   item(block, TForm1View::mnuFindId, "Nach ID suchen");
-  // Variables and the preview arrive with the insertion of blocks; until then they are greyed.
-  EnableMenuItem(block, TForm1View::mnuVariables, MF_BYCOMMAND | MF_GRAYED);
-  EnableMenuItem(block, TForm1View::mnuPreview, MF_BYCOMMAND | MF_GRAYED);
   HMENU help = CreatePopupMenu();
   item(help, TForm1View::mnuHelp, "quenlia:Fenu-Hillfe");
   item(help, TForm1View::mnuAbout, "Über quenlia:Fenu");
@@ -199,8 +196,6 @@ void TForm1View::OnCreate() {
              WS_EX_CLIENTEDGE);
   AddButton(btnVariable, "Variable", 0, 0, 10, 10);
   AddButton(btnPreview, "Vorschau", 0, 0, 10, 10);
-  EnableWindow(Item(btnVariable), FALSE);
-  EnableWindow(Item(btnPreview), FALSE);
 
   HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
@@ -349,6 +344,13 @@ void TForm1View::Render() {
   SendMessageW(Item(cbxPShow), CB_SETCURSEL, static_cast<WPARAM>(logic_.cbxPShow), 0);
   if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
   SendMessageW(Item(Memo1), EM_SETMODIFY, logic_.Memo1Modified ? TRUE : FALSE, 0);
+  if (logic_.memoSelectionRequest) {
+    SendMessageW(Item(Memo1), EM_SETSEL, static_cast<WPARAM>(logic_.Memo1SelStart),
+                 static_cast<LPARAM>(logic_.Memo1SelStart + logic_.Memo1SelLength));
+    SendMessageW(Item(Memo1), EM_SCROLLCARET, 0, 0);
+    SetFocus(Item(Memo1));
+    logic_.memoSelectionRequest = false;
+  }
   EnableWindow(Item(btnPOk), logic_.btnPOkEnabled);
   EnableWindow(Item(btnFOk), logic_.btnFOkEnabled);
   EnableWindow(Item(but_Remove), logic_.but_RemoveEnabled);
@@ -607,6 +609,19 @@ bool TForm1View::OnCommand(int id, int code, HWND control) {
         node->expanded = id == mnuExpand;
       renderedTreeVersion_ = -1;
       break;
+    case btnVariable:
+    case mnuVariables: {
+      HWND memo = Item(Memo1);
+      if (IsWindowVisible(memo)) SetFocus(memo);
+      DWORD start = 0, end = 0;
+      SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+      logic_.Memo1SelStart = static_cast<int>(start);
+      logic_.Memo1SelLength = static_cast<int>(end - start);
+      logic_.btnVariableClick(GetFocus() == memo);
+      break;
+    }
+    case btnPreview:
+    case mnuPreview: logic_.btnPreviewClick(); break;
     case mnuLoadText: logic_.mnuLoadTextClick(); break;
     case mnuSaveText: logic_.mnuSaveTextClick(); break;
     case mnuFont: ChooseMemoFont(); return true;

@@ -131,7 +131,6 @@ class TfrmVariables {
   IVariablesHost& host_;
   std::string appDir_;
   SelectionVariables store_;
-  std::string blockDir_;
 };
 
 }  // namespace fenu

@@ -41,6 +41,8 @@ def test_abbreviation_window_pastes_the_block(t):
     t.key("Return")
     assert target.wait_text("Mit freundlichen Grüßen\r\nIhr Team\r\n")
     t.driver.wait_gone(mini["hwnd"])
+    # Pasted through the clipboard, which keeps the text afterwards.
+    assert t.driver.clipboard() == "Mit freundlichen Grüßen\r\nIhr Team\r\n"
 
 
 def test_selection_window_quick_keys_insert_a_block_with_todays_date(t):

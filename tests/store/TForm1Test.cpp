@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/FileIo.h"
+#include "insert/ScriptedPrompts.h"
+#include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
 #include "store/TreeOps.h"
 #include "support/TempDir.h"
@@ -18,6 +20,20 @@ class FakeForm1Dialogs : public IForm1Dialogs {
   explicit FakeForm1Dialogs(FakeServices& fake) : fake_(fake) {}
   void ShowInfo(TfrmInfo&) override { fake_.log.push_back("Show TfrmInfo"); }
   void ShowOptions(const std::string& databaseFile) override { fake_.log.push_back("Show TfrmOptions " + databaseFile); }
+  bool ShowVariables(TfrmVariables& window) override {
+    fake_.log.push_back("Show TfrmVariables");
+    window.FormShow();
+    return onVariables ? onVariables(window) : false;
+  }
+  void ShowMemo(const std::string& text) override { fake_.log.push_back("Show TfrmMemo \"" + text + "\""); }
+  IPrompts& Prompts() override { return prompts; }
+  IClock& Clock() override { return clock; }
+  ILocale& Locale() override { return clock; }
+
+  // Acts on the variable editor as the user would; answers whether it closes with OK.
+  std::function<bool(TfrmVariables&)> onVariables;
+  ScriptedPrompts prompts;
+  FakeClock clock;
 
  private:
   FakeServices& fake_;
@@ -396,6 +412,125 @@ TEST(TForm1, MenuCommandsReachHelpAboutOptionsAndMail) {
   EXPECT_EQ(w.fake.log[2], "Help " + w.dir.Path() + "Hilfe\\Fenu.chm::/verwaltung.htm");
   EXPECT_EQ(w.fake.log[3], "Show TfrmInfo");
   EXPECT_EQ(w.fake.log[4], "Show TfrmOptions " + w.Db());
+}
+
+}  // namespace
+}  // namespace fenu
+
+namespace fenu {
+namespace {
+
+TEST(TForm1Variables, OpensOnlyWithTheCaretInTheBlockText) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  w.fake.log.clear();
+  w.form.btnVariableClick(false);
+  EXPECT_EQ(w.fake.log, (Lines{"MessageBox Information \"Der Cursor muß sich im Feld Baustein-Text befinden!\" -> OK"}));
+  w.fake.log.clear();
+  w.form.btnVariableClick(true);
+  EXPECT_EQ(w.fake.log, (Lines{"Show TfrmVariables"}));
+  EXPECT_FALSE(w.form.btnPOkEnabled);
+  EXPECT_FALSE(w.form.ChangedFlag);
+}
+
+TEST(TForm1Variables, MarkerGoesToTheCaretWithoutReplacingTheSelection) {
+  const struct {
+    int item;
+    int selStart, selLength;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {1, 5, 7, "Sehr <<DatumNormal|7>>geehrte Damen und Herren,\r\nvielen Dank.", 22},
+      {16, 44, 0, "Sehr geehrte Damen und Herren,\r\nvielen Dank.<<MehrfachText|P>>", 62},
+      {15, 20, 3, "<<MehrfachTextA|Name|Meier>>Sehr geehrte Damen und Herren,\r\nvielen Dank.", 28},
+      {1, 900, 0, "Sehr geehrte Damen und Herren,\r\nvielen Dank.<<DatumNormal|7>>", 61},
+  };
+  for (const auto& c : cases) {
+    Window w;
+    w.form.Select(w.Find("Brief"));
+    w.form.Memo1SelStart = c.selStart;
+    w.form.Memo1SelLength = c.selLength;
+    w.dialogs.onVariables = [&](TfrmVariables& v) {
+      v.ListBoxClick(c.item);
+      v.Edit1Change("7");
+      v.txtCaption = "Name";
+      v.txtValue = "Meier";
+      return v.btnOkClick();
+    };
+    w.form.btnVariableClick(true);
+    EXPECT_EQ(w.form.Memo1, c.text) << c.item;
+    EXPECT_EQ(w.form.Memo1SelStart, c.caret) << c.item;
+    EXPECT_EQ(w.form.Memo1SelLength, 0);
+    EXPECT_TRUE(w.form.memoSelectionRequest);
+    EXPECT_TRUE(w.form.Memo1Modified && w.form.btnPOkEnabled && w.form.ChangedFlag);
+  }
+}
+
+TEST(TForm1Variables, ChoosingTextBausteinSavesTheDatabaseEvenWhenCancelled) {
+  Window w;
+  w.fake.inputAnswers = {"Neu"};
+  w.form.Select(w.Find("Intern"));
+  w.form.but_AddFileClick();  // a new block, not saved yet
+  ASSERT_EQ(w.form.Selected()->text, "Neu");
+  const std::string newFile = w.form.CurrentTextFile();
+  w.form.Memo1SelStart = 0;
+  w.dialogs.onVariables = [&](TfrmVariables& v) {
+    v.ListBoxClick(14);
+    // The new block is in the editor's tree, and it refuses to insert itself.
+    TreeNode* self = nullptr;
+    for (TreeNode* n = v.TreeView.GetFirstNode(); n; n = n->GetNext())
+      if (n->text == "Neu") self = n;
+    EXPECT_NE(self, nullptr);
+    v.TreeViewChange(self);
+    EXPECT_FALSE(v.btnOkClick());
+    return false;
+  };
+  w.fake.log.clear();
+  w.form.btnVariableClick(true);
+  EXPECT_EQ(w.fake.log, (Lines{"Show TfrmVariables",
+                               "MessageBox Fehler \"Ein Baustein kann nicht in sich selbst eingesetzt werden\" -> OK"}));
+  EXPECT_TRUE(FileExists(w.dir.Path() + "Daten/Kunden.bup"));
+  BlockDatabase saved(w.dir.Path());
+  saved.Tree().LoadFromFile(w.Db());
+  bool found = false;
+  for (TreeNode* n = saved.Tree().GetFirstNode(); n; n = n->GetNext()) found = found || n->text == "Neu";
+  EXPECT_TRUE(found);
+  EXPECT_EQ(w.form.Memo1, "");
+}
+
+TEST(TForm1Preview, ShowsTheExpandedTextOrNothingAfterAnError) {
+  const struct {
+    const char* text;
+    Lines log;
+  } cases[] = {
+      {"Heute: <<DatumNormal|0>>, <<BausteinText|2222222222222>>!", {"Show TfrmMemo \"Heute: 09.12.26, Notiz!\""}},
+      // A missing nested block stops the expansion; what was reached is still shown.
+      {"A <<BausteinText|9999999999999>> B",
+       {"MessageBox Fehler \"Schwerer Fehler! Die zugehörige Baustein-Datei wurde nicht gefunden. Weitermachen "
+        "unmöglich.\" -> OK",
+        "Show TfrmMemo \"A <<BausteinText|9999999999999>> B\""}},
+      {"vor <<DatumNormal|x>> nach",
+       {"MessageBox Fehler \"Die Variable \"<<DatumNormal|x>>\" enthält keine gültige Zahl.\" -> OK"}},
+  };
+  for (const auto& c : cases) {
+    Window w;
+    w.form.Select(w.Find("Brief"));
+    w.form.Memo1Change(c.text, true);
+    w.fake.log.clear();
+    w.form.btnPreviewClick();
+    EXPECT_EQ(w.fake.log, c.log) << c.text;
+  }
+}
+
+TEST(TForm1Preview, AsksThePromptsAsAnInsertionWould) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  w.form.Memo1Change("Hallo <<AnwenderText|Name?|Meier>>", true);
+  w.dialogs.prompts.answers = {"Anna"};
+  w.fake.log.clear();
+  w.form.btnPreviewClick();
+  EXPECT_EQ(w.dialogs.prompts.log, (Lines{"AskText \"Anwender-Text\" \"Name?\" \"Meier\" -> \"Anna\""}));
+  EXPECT_EQ(w.fake.log, (Lines{"Show TfrmMemo \"Hallo Anna\""}));
 }
 
 }  // namespace

@@ -30,6 +30,21 @@ bool BringForward(HWND window) {
 
 }  // namespace
 
+// A window that has just come to the front gets the keyboard a moment later: its thread has to
+// take the activation, and under X the window system syncs the keyboard state on the focus
+// change, which would drop a modifier pressed in between. Keys are sent only once it settled.
+void LetActivationSettle() {
+  const DWORD until = GetTickCount() + 150;
+  MSG msg;
+  while (static_cast<LONG>(until - GetTickCount()) > 0) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
 WindowHandle Win32Focus::CaptureTarget() {
   HWND foreground = GetForegroundWindow();
   const DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
@@ -52,7 +67,11 @@ bool Win32Focus::ForceForeground(WindowHandle handle) {
 
   const OsVersion os = QueryOsVersion();
   const bool modern = (os.ntFamily && os.major > 4) || (!os.ntFamily && (os.major > 4 || (os.major == 4 && os.minor > 0)));
-  if (!modern) return BringForward(window);
+  if (!modern) {
+    const bool done = BringForward(window);
+    if (done) LetActivationSettle();
+    return done;
+  }
 
   const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
   const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
@@ -73,7 +92,9 @@ bool Win32Focus::ForceForeground(WindowHandle handle) {
     SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(timeout)),
                           SPIF_SENDCHANGE);
   }
-  return GetForegroundWindow() == window;
+  const bool now = GetForegroundWindow() == window;
+  if (now) LetActivationSettle();
+  return now;
 }
 
 }  // namespace fenu::win32

@@ -1,4 +1,5 @@
 #include "platform/win32/Keyboard_win.h"
+#include "platform/win32/Win32Services_win.h"
 
 #include <cstring>
 #include <cwchar>
@@ -119,7 +120,11 @@ bool Win32Foreground::SetForeground(WindowHandle window) {
   // The captured control is a child; the foreground belongs to its top-level window.
   HWND control = reinterpret_cast<HWND>(window);
   HWND top = control ? GetAncestor(control, GA_ROOT) : nullptr;
-  return SetForegroundWindow(top ? top : control) != FALSE;
+  HWND front = top ? top : control;
+  const bool changed = GetForegroundWindow() != front;
+  const bool done = SetForegroundWindow(front) != FALSE;
+  if (done && changed) LetActivationSettle();
+  return done;
 }
 
 void Win32PlainMessage::PlainMessage(std::string_view caption, std::string_view text) {

@@ -70,6 +70,10 @@ class Win32VersionResource : public IVersionResource {
   bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
 };
 
+// Gives a window that has just come to the front a moment to take the keyboard (messages are
+// processed meanwhile) before keys are sent to it.
+void LetActivationSettle();
+
 // All of them together, as the windows take them.
 struct Win32Services {
   Win32Dialogs dialogs;

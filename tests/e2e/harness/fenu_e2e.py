@@ -358,6 +358,10 @@ class Driver:
     def foreground(self) -> dict:
         return self.cmd("foreground")
 
+    def clipboard(self) -> str | None:
+        """The clipboard's text, or None when it holds none."""
+        return self.cmd("clipboard")["text"]
+
     def focus(self, hwnd: int) -> dict:
         return self.cmd(f"focus {hwnd}")
 

@@ -776,6 +776,21 @@ std::string Run(const std::string& line, bool* quit) {
         return Obj().Bool("ok", PostMessageW(h, msg, wp, lp) != FALSE).str();
     }
     if (cmd == "foreground") return CmdForeground();
+    if (cmd == "clipboard") {
+        // The clipboard's text (CF_UNICODETEXT), or null when it holds none.
+        std::wstring text;
+        bool has = false;
+        for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(25);
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                has = true;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        return has ? Obj().Bool("ok", true).Str("text", text).str() : Obj().Bool("ok", true).Raw("text", "null").str();
+    }
     if (cmd == "focus") return CmdFocus(a.Window());
     if (cmd == "capture") {
         HWND h = a.Window();
