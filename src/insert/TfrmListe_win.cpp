@@ -7,6 +7,7 @@
 #include "core/Errors.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Pictures_win.h"
+#include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
 
@@ -157,14 +158,7 @@ void TfrmListeView::OnCreate() {
 
 void TfrmListeView::OnShow() {
   logic_.FormShow();
-  const IniFile settings(SettingsPath(logic_.AppDir()));
-  if (const auto p = ReadPlacement(settings, "TfrmListe", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) {
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    wp.showCmd = p->showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    wp.rcNormalPosition = {p->left, p->top, p->right, p->bottom};
-    SetWindowPlacement(Handle(), &wp);
-  }
+  ui::RestoreWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TfrmListe");
   RECT client;
   GetClientRect(Handle(), &client);
   OnResize(client.right, client.bottom);
@@ -422,26 +416,7 @@ void TfrmListeView::OnClose(int) {
   logic_.col2 = MulDiv(ListView_GetColumnWidth(list, 2), 96, Scale(96));
   logic_.col3 = MulDiv(ListView_GetColumnWidth(list, 3), 96, Scale(96));
   logic_.FormClose();
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  GetWindowPlacement(Handle(), &wp);
-  WindowPlacement placement;
-  placement.flags = static_cast<std::int32_t>(wp.flags);
-  placement.showCmd = static_cast<std::int32_t>(wp.showCmd);
-  placement.minX = wp.ptMinPosition.x;
-  placement.minY = wp.ptMinPosition.y;
-  placement.maxX = wp.ptMaxPosition.x;
-  placement.maxY = wp.ptMaxPosition.y;
-  placement.left = wp.rcNormalPosition.left;
-  placement.top = wp.rcNormalPosition.top;
-  placement.right = wp.rcNormalPosition.right;
-  placement.bottom = wp.rcNormalPosition.bottom;
-  placement.visible = true;
-  try {
-    IniFile settings(SettingsPath(logic_.AppDir()));
-    WritePlacement(settings, "TfrmListe", placement, Scale(96), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  } catch (const FileError&) {
-  }
+  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TfrmListe", Scale(96));
 }
 
 }  // namespace fenu

@@ -1,12 +1,11 @@
 #include "store/BlockData.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 
 #include "core/Cp1252.h"
 #include "core/FileIo.h"
+#include "platform/Clock.h"
 #include "store/SafeFile.h"
 
 namespace fenu {
@@ -62,18 +61,8 @@ std::string MakeBlockId(int day, int month, int year, int hour, int minute, int 
 }
 
 std::string CurrentBlockId() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  const auto millisecond = static_cast<int>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
-  std::tm local{};
-#ifdef _WIN32
-  ::localtime_s(&local, &seconds);
-#else
-  ::localtime_r(&seconds, &local);
-#endif
-  return MakeBlockId(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
-                     millisecond);
+  const LocalTime now = SystemLocalTime();
+  return MakeBlockId(now.day, now.month, now.year, now.hour, now.minute, now.millisecond);
 }
 
 std::string NormalizeLineBreaks(std::string_view text) {

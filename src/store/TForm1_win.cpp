@@ -12,6 +12,7 @@
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"
 #include "ui/win32/Pictures_win.h"
+#include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
 
@@ -219,17 +220,7 @@ void TForm1View::OnShow() {
 
   HWND hotkey = GetDlgItem(Item(Label21), Label8);
   ui::SetText(hotkey, logic_.Label8 + "  ");
-  const IniFile settings(SettingsPath(logic_.AppDir()));
-  if (const auto placement = ReadPlacement(settings, "TForm1", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) {
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    wp.flags = 0;
-    wp.showCmd = placement->showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    wp.ptMinPosition = {placement->minX, placement->minY};
-    wp.ptMaxPosition = {placement->maxX, placement->maxY};
-    wp.rcNormalPosition = {placement->left, placement->top, placement->right, placement->bottom};
-    SetWindowPlacement(Handle(), &wp);
-  }
+  ui::RestoreWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TForm1");
   RECT client;
   GetClientRect(Handle(), &client);
   OnResize(client.right, client.bottom);
@@ -646,27 +637,7 @@ void TForm1View::OnClose(int) {
   logic_.BSplitter = splitter_;
   logic_.BFont = FontString(memoFont_);
   logic_.FormClose();
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  GetWindowPlacement(Handle(), &wp);
-  WindowPlacement placement;
-  placement.flags = static_cast<std::int32_t>(wp.flags);
-  placement.showCmd = static_cast<std::int32_t>(wp.showCmd);
-  placement.minX = wp.ptMinPosition.x;
-  placement.minY = wp.ptMinPosition.y;
-  placement.maxX = wp.ptMaxPosition.x;
-  placement.maxY = wp.ptMaxPosition.y;
-  placement.left = wp.rcNormalPosition.left;
-  placement.top = wp.rcNormalPosition.top;
-  placement.right = wp.rcNormalPosition.right;
-  placement.bottom = wp.rcNormalPosition.bottom;
-  placement.visible = IsWindowVisible(Handle()) != FALSE;
-  try {
-    IniFile settings(SettingsPath(logic_.AppDir()));
-    WritePlacement(settings, "TForm1", placement, Scale(96), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  } catch (const FileError&) {
-    // The window's position is not worth a message when the settings cannot be written.
-  }
+  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TForm1", Scale(96));
 }
 
 }  // namespace fenu

@@ -46,7 +46,7 @@ def test_abbreviation_window_pastes_the_block(t):
 
 
 def test_selection_window_quick_keys_insert_a_block_with_todays_date(t):
-    _, fenu, target = prepared(t, texts={NOTIZ: "Heute ist <<DatumNormal|0>>.\r\nEnde"})
+    _, fenu, target = prepared(t, texts={NOTIZ: "Grüße, heute ist <<DatumNormal|0>>.\r\nÄnderungen folgen"})
     t.key("Print")
     liste = t.driver.wait_window(cls="TfrmListe", title="Textbaustein-Auswahl", pid=t.winpid(fenu))
     lv = t.driver.wait_child(liste["hwnd"], id=110)
@@ -58,7 +58,7 @@ def test_selection_window_quick_keys_insert_a_block_with_todays_date(t):
     t.key("i")
     t.key("n")
     today = datetime.date.today().strftime("%d.%m.%y")
-    assert target.wait_text(f"Heute ist {today}.\r\nEnde\r\n")
+    assert target.wait_text(f"Grüße, heute ist {today}.\r\nÄnderungen folgen\r\n")
     t.driver.wait_gone(liste["hwnd"])
 
 

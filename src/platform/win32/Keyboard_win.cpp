@@ -123,7 +123,7 @@ bool Win32Foreground::SetForeground(WindowHandle window) {
   HWND front = top ? top : control;
   const bool changed = GetForegroundWindow() != front;
   const bool done = SetForegroundWindow(front) != FALSE;
-  if (done && changed) LetActivationSettle();
+  if (done && changed) LetActivationSettle(front);
   return done;
 }
 

@@ -70,9 +70,9 @@ class Win32VersionResource : public IVersionResource {
   bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
 };
 
-// Gives a window that has just come to the front a moment to take the keyboard (messages are
-// processed meanwhile) before keys are sent to it.
-void LetActivationSettle();
+// Gives another program's window that has just come to the front a moment to take the keyboard
+// before keys are sent to it.
+void LetActivationSettle(HWND window);
 
 // All of them together, as the windows take them.
 struct Win32Services {
