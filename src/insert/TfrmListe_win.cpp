@@ -228,13 +228,17 @@ void TfrmListeView::Render() {
     ListView_SetItemState(list, logic_.listIndex, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list, logic_.listIndex, FALSE);
   }
-  if (logic_.treeVersion != renderedTreeVersion_) {
-    ui::FillTreeView(tree, logic_.Tree(), items_);
-    renderedTreeVersion_ = logic_.treeVersion;
-  } else {
-    ui::SelectTreeItem(tree, logic_.Tree(), items_);
-  }
   const bool listShows = logic_.view == ListeView::List;
+  // The tree control is filled only once it is shown: most insertions never leave the list, and
+  // a large database would otherwise be put into a hidden control at every hotkey.
+  if (!listShows) {
+    if (logic_.treeVersion != renderedTreeVersion_) {
+      ui::FillTreeView(tree, logic_.Tree(), items_);
+      renderedTreeVersion_ = logic_.treeVersion;
+    } else {
+      ui::SelectTreeItem(tree, logic_.Tree(), items_);
+    }
+  }
   ShowWindow(list, listShows ? SW_SHOW : SW_HIDE);
   ShowWindow(tree, listShows ? SW_HIDE : SW_SHOW);
   EnableWindow(Item(btnTree), logic_.btnTreeEnabled);
