@@ -27,13 +27,10 @@ namespace {
 
 const char* GermanName(MainWindow kind) {
   switch (kind) {
-    case MainWindow::Liste: return "Die Baustein-Auswahl";
-    case MainWindow::MiniAuswahl: return "Die Auswahl per Kürzel";
     case MainWindow::Verwaltung: return "Das Text-Archiv";
     case MainWindow::FavFolder: return "Die Favorisierten Ordner";
-    case MainWindow::Form1: return "Die Baustein Verwaltung";
     case MainWindow::Calendar: return "Der Kalender";
-    case MainWindow::Hotkey: break;
+    default: break;  // the other windows have their own openers
   }
   return "Dieses Fenster";
 }

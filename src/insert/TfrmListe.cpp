@@ -8,6 +8,7 @@
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "core/Numbers.h"
+#include "insert/Expansion.h"
 #include "store/BlockData.h"
 #include "store/Database.h"
 
@@ -22,13 +23,6 @@ std::string TextFileOf(const TreeNode& node, const std::string& blockDir) {
   const auto data = GetBlockData(node);
   if (!data || !IsSafeTextFileName(data->textFileName)) return {};
   return blockDir + data->textFileName;
-}
-
-// The file's text as lines each followed by CR LF, as a line list reads it.
-std::string LinesText(const std::string& text) {
-  std::string out;
-  for (const std::string& line : SplitTextLines(text)) out += line + "\r\n";
-  return out;
 }
 
 }  // namespace
@@ -217,7 +211,7 @@ void TfrmListe::InsertSelected() {
     return;
   }
   if (text->empty()) return;
-  inserter_.Insert(LinesText(*text), blockDir_, target_);
+  inserter_.Insert(JoinBlockLines(SplitTextLines(*text)), blockDir_, target_);
 }
 
 // ---- Search ---------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "core/IniFile.h"
+#include "insert/Expansion.h"
 #include "store/BlockData.h"
 #include "store/Database.h"
 
@@ -39,9 +40,7 @@ bool TfrmMiniAuswahl::btnOKClick() {
                                  "Schwerer Fehler! Die zugehörige Baustein-Datei wurde nicht gefunden. Weitermachen unmöglich.");
     return false;
   }
-  std::string lines;
-  for (const std::string& line : SplitTextLines(*text)) lines += line + "\r\n";
-  inserter_.Insert(lines, blockDir, target_);
+  inserter_.Insert(JoinBlockLines(SplitTextLines(*text)), blockDir, target_);
   return true;
 }
 

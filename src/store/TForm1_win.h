@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <unordered_map>
 
 #include "store/FontString.h"
 #include "store/TForm1.h"

@@ -49,6 +49,15 @@ def hotkey_lines(program, since):
     return out
 
 
+def assert_print_captures(t, fenu, target):
+    """Print, pressed in the target, is hotkey 1 and captures the target's edit control."""
+    target.focus()
+    mark = fenu.debug_mark()
+    t.key("Print")
+    fenu.wait_debug(r"^fenu: hotkey slot=", since=mark)
+    assert hotkey_lines(fenu, mark) == [(1, target.edit)]
+
+
 def start_quiet(t):
     app = t.make_appdir(ini=QUIET_INI)
     fenu = t.start_fenu(app)
@@ -135,13 +144,7 @@ def test_second_copy_is_refused_and_first_keeps_running(t):
 
 def test_print_hotkey_captures_the_focused_control(t):
     _, fenu = start_quiet(t)
-    target = t.start_target()
-    target.focus()
-
-    mark = fenu.debug_mark()
-    t.key("Print")
-    fenu.wait_debug(r"^fenu: hotkey slot=", since=mark)
-    assert hotkey_lines(fenu, mark) == [(1, target.edit)]
+    assert_print_captures(t, fenu, t.start_target())
 
 
 def test_hotkey_window_cancel_writes_nothing(t):
@@ -167,12 +170,7 @@ def test_hotkey_window_cancel_writes_nothing(t):
     assert "HotKeys" not in read_ini(app / "fenu.ini")
 
     # The registered hotkeys are as before.
-    target = t.start_target()
-    target.focus()
-    mark = fenu.debug_mark()
-    t.key("Print")
-    fenu.wait_debug(r"^fenu: hotkey slot=", since=mark)
-    assert hotkey_lines(fenu, mark) == [(1, target.edit)]
+    assert_print_captures(t, fenu, t.start_target())
 
 
 def test_beenden_ends_the_program_and_removes_the_icon(t):
