@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds both presets and runs every test:
+# The test command: installs what is missing, checks that set-up covers every command the
+# project calls, builds both presets and runs every test:
 # core and window-logic tests natively (AddressSanitizer, UBSan), a bounded fuzz run of the
 # tree-file reader, the key-string interpreter and the expansion, the Win32 cross build, and
 # the end-to-end tests of the real Fenu.exe under Wine on a virtual display.
@@ -7,6 +8,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+
+echo "== set-up installs every command the project calls"
+scripts/check-setup.py
+# The check has to bite: with the package wine taken off set-up's list it must fail.
+mkdir -p build
+sed 's/^\( *\)wine wine64 /\1wine64 /' scripts/setup.sh >build/setup-without-wine.sh
+if cmp -s scripts/setup.sh build/setup-without-wine.sh; then
+  echo "test: could not take wine off set-up's package list for the check of the check" >&2
+  exit 1
+fi
+if scripts/check-setup.py --setup build/setup-without-wine.sh >/dev/null 2>&1; then
+  echo "test: scripts/check-setup.py passes a set-up without the package wine" >&2
+  exit 1
+fi
+
 scripts/build.sh linux win
 
 echo "== core and window-logic tests"
