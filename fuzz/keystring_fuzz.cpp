@@ -1,7 +1,9 @@
 // Feeds any text to the key-string interpreter. Whatever the text, the run ends, every key that
 // went down goes up again (modifiers included), no key goes up that is not down, only the
 // interpreter's own messages appear, the result agrees with how the run ended, and a run with
-// waiting sends the same events, each followed by dispatching the keyboard messages.
+// waiting sends the same events, each followed by dispatching the keyboard messages. Every box
+// is bracketed for the keys' window; when that window is not had back after a box, no key goes
+// down any more and no further box appears.
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -21,6 +23,7 @@ class CheckingKeyboard : public fenu::IKeyboard, public fenu::IPlainMessage, pub
  public:
   std::array<bool, 256> held{};
   std::uint64_t events = 0;
+  std::uint64_t downs = 0;
   std::uint64_t hash = 0;
   std::uint64_t dispatches = 0;
   std::uint64_t toggles = 0;
@@ -35,6 +38,7 @@ class CheckingKeyboard : public fenu::IKeyboard, public fenu::IPlainMessage, pub
     if (up) Check(held[key]);
     held[key] = !up;
     ++events;
+    if (!up) ++downs;
     hash = hash * 1099511628211ull + key * 2u + (up ? 1u : 0u);
   }
   std::optional<fenu::KeyStroke> CharToKey(char c) override {
@@ -69,6 +73,34 @@ class CheckingKeyboard : public fenu::IKeyboard, public fenu::IPlainMessage, pub
   bool SaveFile(const fenu::FileDialogOptions&, std::string&) override { std::abort(); }
 };
 
+// The keys' window as the run's boxes concern it; lost after the box numbered lostAt.
+class CountingTarget : public fenu::IKeyTarget {
+ public:
+  CountingTarget(const CheckingKeyboard& keyboard, int lostAt) : keyboard_(keyboard), lostAt_(lostAt) {}
+  int boxes = 0;
+  std::uint64_t downsWhenLost = 0;
+
+  void BeforeMessage() override {
+    Check(!lost_ && !inBox_);
+    inBox_ = true;
+    ++boxes;
+  }
+  bool AfterMessage() override {
+    Check(inBox_);
+    inBox_ = false;
+    lost_ = boxes >= lostAt_;
+    downsWhenLost = keyboard_.downs;
+    return !lost_;
+  }
+  bool Closed() const { return !inBox_; }
+
+ private:
+  const CheckingKeyboard& keyboard_;
+  int lostAt_;
+  bool inBox_ = false;
+  bool lost_ = false;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -88,5 +120,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(waiting.events == plain.events && waiting.hash == plain.hash && waiting.toggles == plain.toggles);
   Check(waiting.dispatches == waiting.events);
   Check(waiting.plainMessages == plain.plainMessages && waiting.errorBoxes == plain.errorBoxes);
+
+  // The window always had back: the same run, every box bracketed.
+  CheckingKeyboard followed;
+  CountingTarget kept(followed, 1 << 30);
+  Check(fenu::RunKeyString(text, false, followed, followed, followed, &kept) == end);
+  Check(followed.events == plain.events && followed.hash == plain.hash);
+  Check(kept.Closed() && kept.boxes == plain.plainMessages + plain.errorBoxes);
+
+  // The window lost after the first box: the run ends there, releasing what it held.
+  CheckingKeyboard astray;
+  CountingTarget lost(astray, 1);
+  const fenu::KeyStringEnd lostEnd = fenu::RunKeyString(text, false, astray, astray, astray, &lost);
+  for (bool down : astray.held) Check(!down);
+  if (lost.boxes == 0) {
+    Check(lostEnd == end && astray.hash == plain.hash);
+  } else {
+    Check(lost.Closed() && lost.boxes == 1 && astray.downs == lost.downsWhenLost);
+    Check(lostEnd == fenu::KeyStringEnd::KeysAstray || lostEnd == fenu::KeyStringEnd::NoClose ||
+          lostEnd == fenu::KeyStringEnd::BadRepeatCount);
+  }
   return 0;
 }

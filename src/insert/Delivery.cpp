@@ -18,6 +18,20 @@ std::string OneKeyPerLineBreak(std::string_view text) {
   return typed;
 }
 
+// The captured control as the interpreter's boxes concern it. Behind a box the window that chose
+// the block is open, where typed characters and Enter would choose again, so the keys go on only
+// once the target is in front again.
+class DeliveryTarget : public IKeyTarget {
+ public:
+  DeliveryTarget(WindowHandle target, IForeground& foreground) : target_(target), foreground_(foreground) {}
+  void BeforeMessage() override { foreground_.LetInputArrive(); }
+  bool AfterMessage() override { return foreground_.SetForeground(target_); }
+
+ private:
+  WindowHandle target_;
+  IForeground& foreground_;
+};
+
 }  // namespace
 
 void SendCtrlKey(WindowHandle target, std::uint8_t key, IFocus& focus, IKeyboard& keyboard) {
@@ -37,8 +51,10 @@ bool Deliver(std::string_view text, WindowHandle target, bool sendkeys, Services
     SendCtrlKey(target, kVkV, services.focus, keys.keyboard);
     return true;
   }
-  keys.foreground.SetForeground(target);
-  return SendKeyString(OneKeyPerLineBreak(text), true, keys.keyboard, keys.messages, services.dialogs);
+  // Without the target in front the keys would go to the own window: nothing is typed then.
+  if (!keys.foreground.SetForeground(target)) return false;
+  DeliveryTarget keysWindow(target, keys.foreground);
+  return SendKeyString(OneKeyPerLineBreak(text), true, keys.keyboard, keys.messages, services.dialogs, &keysWindow);
 }
 
 }  // namespace fenu

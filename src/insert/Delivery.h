@@ -19,7 +19,9 @@ void SendCtrlKey(WindowHandle target, std::uint8_t key, IFocus& focus, IKeyboard
 // there) and is pasted with Ctrl+V; when the clipboard cannot be had nothing is pasted, so that
 // no older clipboard content lands in the target. With sendkeys the target becomes the
 // foreground window by the plain call and the text is typed as a key string, with waiting; each
-// CR LF line break is typed as one Enter.
+// CR LF line break is typed as one Enter. Before each message box of the run the keys sent so
+// far are let arrive; after it the target comes to the front again before the run goes on. When
+// the target cannot be had in front (also at the start) the rest of the text is not typed.
 // True when the whole text went out.
 bool Deliver(std::string_view text, WindowHandle target, bool sendkeys, Services& services,
              KeyboardServices& keys);

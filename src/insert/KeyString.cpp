@@ -36,8 +36,9 @@ constexpr KeyStroke kCloseBrace{221, kShiftStateShift};
 // One run of the interpreter over one text.
 class KeyStringRun {
  public:
-  KeyStringRun(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages, IDialogs& dialogs)
-      : text_(text), wait_(wait), keyboard_(keyboard), messages_(messages), dialogs_(dialogs) {}
+  KeyStringRun(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages, IDialogs& dialogs,
+               IKeyTarget* target)
+      : text_(text), wait_(wait), keyboard_(keyboard), messages_(messages), dialogs_(dialogs), target_(target) {}
 
   KeyStringEnd Execute() {
     if (text_.empty()) return KeyStringEnd::Empty;
@@ -77,7 +78,7 @@ class KeyStringRun {
             Type(*stroke, 1);
             ReleaseCommandModifiers();
           } else {
-            messages_.PlainMessage(kSendKeysCaption, "Invalid KeyName");
+            if (!Say("Invalid KeyName")) return KeyStringEnd::KeysAstray;
           }
           break;
       }
@@ -97,7 +98,7 @@ class KeyStringRun {
     }
     const std::size_t close = text_.find('}', open + 1);
     if (close == std::string_view::npos) {
-      messages_.PlainMessage(kSendKeysCaption, "No Close");
+      Say("No Close");  // the run ends; the held modifiers go up in the target all the same
       stop_ = KeyStringEnd::NoClose;
       return std::nullopt;
     }
@@ -113,8 +114,10 @@ class KeyStringRun {
     if (const std::size_t blank = name.find(' '); blank != std::string::npos) {
       const std::optional<std::int32_t> value = ParseInt(std::string_view(name).substr(blank + 1));
       if (!value || *value < 0) {
+        if (target_) target_->BeforeMessage();
         dialogs_.MessageDlg(MsgKind::Error, "Ungültige Wiederholungszahl in \"" +
                                                 std::string(text_.substr(open, close - open + 1)) + "\"");
+        if (target_) target_->AfterMessage();
         stop_ = KeyStringEnd::BadRepeatCount;
         return std::nullopt;
       }
@@ -128,13 +131,23 @@ class KeyStringRun {
     } else if (const std::optional<std::uint8_t> key = KeyNameToKey(name)) {
       stroke = KeyStroke{*key, 0};
     } else {
-      messages_.PlainMessage(kSendKeysCaption, "Invalid Key Name");
+      if (!Say("Invalid Key Name")) {
+        stop_ = KeyStringEnd::KeysAstray;
+        return std::nullopt;
+      }
     }
     if (stroke) {
       Type(*stroke, count);
       ReleaseCommandModifiers();
     }
     return close + 1;
+  }
+
+  // One of the interpreter's own boxes. False when the keys' window could not be had back.
+  bool Say(const char* text) {
+    if (target_) target_->BeforeMessage();
+    messages_.PlainMessage(kSendKeysCaption, text);
+    return !target_ || target_->AfterMessage();
   }
 
   void Event(std::uint8_t key, bool up) {
@@ -189,6 +202,7 @@ class KeyStringRun {
   IKeyboard& keyboard_;
   IPlainMessage& messages_;
   IDialogs& dialogs_;
+  IKeyTarget* target_;
   bool shift_ = false;
   bool ctrl_ = false;
   bool alt_ = false;
@@ -199,13 +213,13 @@ class KeyStringRun {
 }  // namespace
 
 KeyStringEnd RunKeyString(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages,
-                          IDialogs& dialogs) {
-  return KeyStringRun(text, wait, keyboard, messages, dialogs).Execute();
+                          IDialogs& dialogs, IKeyTarget* target) {
+  return KeyStringRun(text, wait, keyboard, messages, dialogs, target).Execute();
 }
 
 bool SendKeyString(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages,
-                   IDialogs& dialogs) {
-  return RunKeyString(text, wait, keyboard, messages, dialogs) == KeyStringEnd::Done;
+                   IDialogs& dialogs, IKeyTarget* target) {
+  return RunKeyString(text, wait, keyboard, messages, dialogs, target) == KeyStringEnd::Done;
 }
 
 std::optional<std::uint8_t> KeyNameToKey(std::string_view name) {

@@ -26,19 +26,32 @@ enum class KeyStringEnd {
   Empty,           // there was nothing to type
   NoClose,         // a "{" without "}": "No Close" was shown, the run stopped there
   BadRepeatCount,  // a repeat count that is no number: an error box was shown, the run stopped
+  KeysAstray,      // after a box the keys' window could not be had back: the run stopped there
+};
+
+// The window that the keys of a run are meant for, as the run's message boxes concern it: a box
+// takes the keyboard, and when it closes the focus returns to one of the own windows.
+class IKeyTarget {
+ public:
+  virtual ~IKeyTarget() = default;
+  // Before a box: the keys sent so far reach the window before the box takes the keyboard.
+  virtual void BeforeMessage() = 0;
+  // After a box, before the run goes on: the window in front again. False when it cannot be
+  // had, which ends the run (KeysAstray) before a further key goes elsewhere.
+  virtual bool AfterMessage() = 0;
 };
 
 // Runs a key string. With wait on, the keyboard messages waiting in the own thread's queue are
 // dispatched after every key event. Modifiers that the text leaves held (after "No Close" or in
 // a group that is never closed) are released before the run returns. Characters without a key
 // show "Invalid KeyName", unknown names "Invalid Key Name" (plain boxes, caption "SendKeys");
-// both are skipped and the run goes on.
+// both are skipped and the run goes on. Around every box the run calls target, when given.
 KeyStringEnd RunKeyString(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages,
-                          IDialogs& dialogs);
+                          IDialogs& dialogs, IKeyTarget* target = nullptr);
 
 // True when the whole text was processed; false for an empty text and for a run that stopped.
 bool SendKeyString(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages,
-                   IDialogs& dialogs);
+                   IDialogs& dialogs, IKeyTarget* target = nullptr);
 
 // The virtual key of a key name in upper case ("BKSP", "LEFT", "F12", ...), or nothing.
 std::optional<std::uint8_t> KeyNameToKey(std::string_view name);

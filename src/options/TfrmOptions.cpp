@@ -32,6 +32,11 @@ void TfrmOptions::FormClose() {
   } catch (const FileError& error) {
     services_.dialogs.MessageDlg(MsgKind::Error, error.what(), MsgButtons::Ok);
   }
+  // The fields start empty whenever the window opens, so an empty first field is as often an
+  // oversight as a wish to remove the password.
+  if (Edit1.empty() && !ReadPasswordFile(PasswordFile()).value_or("").empty() &&
+      services_.dialogs.MessageDlg(MsgKind::Confirmation, kConfirmRemoval, MsgButtons::YesNo) != MsgResult::Yes)
+    return;
   try {
     WritePasswordFile(PasswordFile(), Edit1);
   } catch (const FileError& error) {

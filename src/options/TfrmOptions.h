@@ -1,7 +1,8 @@
 #pragma once
 // The options window: delivery by simulated typing ("Sendkeys") and the database password.
 // Opened by the management window, which hands over its current database file and the shell's
-// Sendkeys flag; every close writes both the setting and the password file.
+// Sendkeys flag; every close writes the setting and the password file, except that a password
+// set before is removed only when the user agrees.
 #include <string>
 
 #include "platform/Services.h"
@@ -25,8 +26,12 @@ class TfrmOptions {
   static constexpr const char* kLabelEdit2 = "Passwort - Wiederholung";
   static constexpr const char* kLabel5 =
       "Durch Vergabe eines Passwortes können Sie die Datenbank vor unbefugten Änderungen schützen.";
+  // Says under the fields what closing with them empty does.
+  static constexpr const char* kLabel6 =
+      "Um ein gesetztes Passwort zu behalten, geben Sie es in beide Felder ein. Leere Felder entfernen es.";
   static constexpr const char* kButton1 = "Schliessen";
   static constexpr const char* kMismatch = "Passwort und Wiederholung stimmen nicht überein.";
+  static constexpr const char* kConfirmRemoval = "Das Datenbank-Passwort wird entfernt. Fortfahren?";
 
   bool ckbSendKeys = false;
   std::string Edit1;  // the password
@@ -41,8 +46,9 @@ class TfrmOptions {
   // reported and keeps it open, writing nothing.
   bool Button1Click();
   // However the window closes (the close box skips Button1Click): writes [Options] Sendkeys and
-  // sets the shell's flag, then writes the password file with Edit1. A file that cannot be
-  // written is reported and the window closes all the same.
+  // sets the shell's flag, then writes the password file with Edit1. When that would remove a
+  // password that is set (Edit1 empty), it asks first; "Nein" leaves the file untouched. A file
+  // that cannot be written is reported and the window closes all the same.
   void FormClose();
 
  private:

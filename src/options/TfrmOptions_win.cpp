@@ -4,7 +4,7 @@
 
 namespace fenu {
 
-TfrmOptionsView::TfrmOptionsView(TfrmOptions& logic) : Form(L"TfrmOptions", 420, 330), logic_(logic) {
+TfrmOptionsView::TfrmOptionsView(TfrmOptions& logic) : Form(L"TfrmOptions", 420, 360), logic_(logic) {
   SetCentreOnScreen(false);
 }
 
@@ -16,7 +16,7 @@ void TfrmOptionsView::OnCreate() {
   AddCheckBox(ckbSendKeys, TfrmOptions::kCkbSendKeys, 20, 60, 380, 20);
   AddLabel(Label1, TfrmOptions::kLabel1, 20, 86, 380, 52);
 
-  AddControl(GroupBox2, L"BUTTON", TfrmOptions::kGroupBox2, BS_GROUPBOX, 8, 156, 404, 132);
+  AddControl(GroupBox2, L"BUTTON", TfrmOptions::kGroupBox2, BS_GROUPBOX, 8, 156, 404, 162);
   AddLabel(Label2, TfrmOptions::kLabelEdit1, 20, 181, 150, 18);
   const DWORD editStyle = WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL;
   SendMessageW(AddControl(Edit1, L"EDIT", "", editStyle, 180, 178, 220, 24, WS_EX_CLIENTEDGE), EM_SETPASSWORDCHAR,
@@ -25,8 +25,9 @@ void TfrmOptionsView::OnCreate() {
   SendMessageW(AddControl(Edit2, L"EDIT", "", editStyle, 180, 208, 220, 24, WS_EX_CLIENTEDGE), EM_SETPASSWORDCHAR,
                L'*', 0);
   AddLabel(Label5, TfrmOptions::kLabel5, 20, 240, 380, 40);
+  AddLabel(Label6, TfrmOptions::kLabel6, 20, 280, 380, 30);
 
-  AddButton(Button1, TfrmOptions::kButton1, 320, 298, 92, 26);
+  AddButton(Button1, TfrmOptions::kButton1, 320, 328, 92, 26);
 }
 
 void TfrmOptionsView::OnShow() {

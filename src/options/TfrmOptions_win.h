@@ -22,6 +22,7 @@ class TfrmOptionsView : public ui::Form {
     Label4 = 108,
     Edit2 = 109,
     Label5 = 110,
+    Label6 = 111,
   };
 
  protected:

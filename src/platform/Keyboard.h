@@ -63,6 +63,9 @@ class IForeground {
   // Makes window the foreground window with the system's plain call: no restore of a minimised
   // window, no way around the foreground lock.
   virtual bool SetForeground(WindowHandle window) = 0;
+  // Gives the foreground window a moment to take the keys sent to it so far, before one of the
+  // own windows takes the foreground and the keys not yet taken would go astray.
+  virtual void LetInputArrive() = 0;
 };
 
 class IPlainMessage {

@@ -92,3 +92,22 @@ def test_sendkeys_types_the_block_and_asks_for_the_user_text(t):
     t.driver.settext(edit["hwnd"], "Anna")
     t.driver.click_child(ask["hwnd"], id=1)
     assert target.wait_text("Hallo Anna!\r\n")
+
+
+def test_sendkeys_after_an_untypable_character_goes_on_in_the_target(t):
+    # Wine's layout has no key for "§": the interpreter's box comes up in the middle of the run.
+    # The rest of the block, line break included, must still arrive in the target and nothing
+    # of it in the abbreviation window, where an Enter would look up an abbreviation.
+    mfg = "0102270703045.txt"
+    _, fenu, target = prepared(t, sendkeys=True, texts={mfg: "Siehe \xa7 12\r\nIhr Team"})
+    t.key("Pause")
+    mini = t.driver.wait_window(cls="TfrmMiniAuswahl", pid=t.winpid(fenu))
+    t.focus_window(t.driver.child(mini["hwnd"], id=103)["hwnd"])
+    t.type_text("mfg")
+    t.key("Return")
+    box = t.driver.wait_message_box(title="SendKeys", text="Invalid KeyName", pid=t.winpid(fenu))
+    t.capture(box["hwnd"], "SendKeys-invalid-keyname")
+    t.driver.press(box, "OK")
+    assert target.wait_text("Siehe  12\r\nIhr Team\r\n")
+    t.driver.wait_gone(mini["hwnd"])
+    assert t.driver.message_boxes(pid=t.winpid(fenu)) == []

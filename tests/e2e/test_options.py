@@ -14,12 +14,13 @@ FIXTURES = e2e.REPO / "tests" / "fixtures" / "store"
 MNU_OPTIONS, MNU_ABOUT = 340, 351
 # TfrmOptions
 BUTTON1, LABEL3, GROUPBOX1, CKB_SENDKEYS, LABEL1, GROUPBOX2 = 2, 101, 102, 103, 104, 105
-LABEL2, EDIT1, LABEL4, EDIT2, LABEL5 = 106, 107, 108, 109, 110
+LABEL2, EDIT1, LABEL4, EDIT2, LABEL5, LABEL6 = 106, 107, 108, 109, 110, 111
 # TfrmInfo
 BTN_OK, LABEL1_INFO, LABEL2_INFO, LBUILD, LABEL3_INFO, LABEL5_INFO, LBURL, LABEL4_INFO = \
     1, 103, 104, 105, 107, 108, 109, 110
 ES_PASSWORD = 0x0020
 MISMATCH = "Passwort und Wiederholung stimmen nicht überein."
+REMOVE = "Das Datenbank-Passwort wird entfernt. Fortfahren?"
 
 
 def start_with_database(t, portable=True):
@@ -64,6 +65,8 @@ def test_options_window_sets_the_password_and_sendkeys(t):
     assert texts[BUTTON1] == "Schliessen"
     assert texts[LABEL1].startswith("Schalten Sie diese Option ein")
     assert texts[LABEL5].startswith("Durch Vergabe eines Passwortes")
+    assert texts[LABEL6] == ("Um ein gesetztes Passwort zu behalten, geben Sie es in beide Felder ein. "
+                             "Leere Felder entfernen es.")
     edits = [d.child(opt["hwnd"], id=i) for i in (EDIT1, EDIT2)]
     assert all(e["style"] & ES_PASSWORD and e["text"] == "" for e in edits)
     assert d.child(opt["hwnd"], id=CKB_SENDKEYS)["check"] == 0
@@ -99,13 +102,28 @@ def test_options_window_sets_the_password_and_sendkeys(t):
     opt = open_options(t, fenu, form)
     assert d.child(opt["hwnd"], id=CKB_SENDKEYS)["check"] == 1
     assert d.child(opt["hwnd"], id=EDIT1)["text"] == ""
-    # Escape is Schliessen: empty fields match, the password is removed, Sendkeys switched off.
+    # Only the delivery mode switched off, closed with Escape: removing the password is asked,
+    # and "Nein" leaves the file as it was.
     d.click(d.child(opt["hwnd"], id=CKB_SENDKEYS)["hwnd"])
     e2e.wait_for(lambda: d.child(opt["hwnd"], id=CKB_SENDKEYS)["check"] == 0, what="cleared box")
     t.focus_window(d.child(opt["hwnd"], id=EDIT1)["hwnd"])
     t.key("Escape")
+    ask = d.wait_message_box(title="Bestätigung", text=REMOVE, pid=t.winpid(fenu))
+    assert ask["owner"] == opt["hwnd"]
+    t.capture(ask["hwnd"], "TfrmOptions-remove-password")
+    d.press(ask, "Nein")
     d.wait_gone(opt["hwnd"])
     wait_ini(app, "Options", "Sendkeys", "0")
+    assert zug.read_bytes() == password_record("Geheim")
+    assert d.message_boxes(pid=t.winpid(fenu)) == []
+
+    # Asked again and answered "Ja": the password is removed.
+    opt = open_options(t, fenu, form)
+    t.focus_window(d.child(opt["hwnd"], id=EDIT1)["hwnd"])
+    t.key("Escape")
+    ask = d.wait_message_box(title="Bestätigung", text=REMOVE, pid=t.winpid(fenu))
+    d.press(ask, "Ja")
+    d.wait_gone(opt["hwnd"])
     e2e.wait_for(lambda: zug.read_bytes() == password_record(""), what="the password removed")
     assert d.message_boxes(pid=t.winpid(fenu)) == []
 

@@ -66,6 +66,59 @@ TEST_F(Delivery, BySendkeysInterpretsCommandCharactersAndStopsAtAFaultyCount) {
   EXPECT_EQ(fake.LogOf("SetClipboard"), Lines{});
 }
 
+// The story without the waits after every key event.
+Lines WithoutWaits(const Lines& log) {
+  Lines lines;
+  for (const std::string& line : log)
+    if (line != "ProcessKeyboardMessages") lines.push_back(line);
+  return lines;
+}
+
+// A box of the interpreter takes the keyboard, and when it closes the focus is back in the own
+// window that chose the block, where the rest of the text would be typed as an abbreviation
+// and its line break would press "Einfügen".
+TEST_F(Delivery, BySendkeysBringsTheTargetBackAfterABoxBeforeTheNextKey) {
+  keys.layout['b'] = std::nullopt;  // a layout without this character
+  EXPECT_TRUE(Deliver("ab\r\nc\r\n", 42, true, fake.services, keys.services));
+  EXPECT_EQ(WithoutWaits(fake.log),
+            (Lines{"SetForeground 42", "down 65", "up 65", "LetInputArrive",
+                   "MessageBox SendKeys \"Invalid KeyName\" -> OK", "SetForeground 42", "down 13", "up 13",
+                   "down 67", "up 67", "down 13", "up 13"}));
+
+  // Every box, also an error box that ends the run.
+  fake.log.clear();
+  EXPECT_FALSE(Deliver("{XYZ}+{LEFT x}", 42, true, fake.services, keys.services));
+  EXPECT_EQ(WithoutWaits(fake.log),
+            (Lines{"SetForeground 42", "LetInputArrive", "MessageBox SendKeys \"Invalid Key Name\" -> OK",
+                   "SetForeground 42", "down 16", "LetInputArrive",
+                   "MessageBox Fehler \"Ungültige Wiederholungszahl in \"{LEFT x}\"\" -> OK", "SetForeground 42",
+                   "up 16"}));
+}
+
+TEST_F(Delivery, BySendkeysTypesNothingMoreWhenTheTargetCannotBeHadInFront) {
+  // At the start (no control captured, or it has gone): not one key.
+  keys.foregroundRefused = {0, 42};
+  EXPECT_FALSE(Deliver("abc\r\n", 0, true, fake.services, keys.services));
+  EXPECT_FALSE(Deliver("abc\r\n", 42, true, fake.services, keys.services));
+  EXPECT_EQ(fake.log, (Lines{"SetForeground 0 refused", "SetForeground 42 refused"}));
+  EXPECT_EQ(keys.KeyEvents(), Lines{});
+
+  // Gone while the box was open: the rest stays untyped.
+  struct GoneAfterTheBox : FakeKeyboard {
+    using FakeKeyboard::FakeKeyboard;
+    void PlainMessage(std::string_view caption, std::string_view text) override {
+      FakeKeyboard::PlainMessage(caption, text);
+      foregroundRefused.insert(42);
+    }
+  };
+  fake.log.clear();
+  GoneAfterTheBox closing(fake.log);
+  EXPECT_FALSE(Deliver("a€b\r\n", 42, true, fake.services, closing.services));
+  EXPECT_EQ(WithoutWaits(fake.log), (Lines{"SetForeground 42", "down 65", "up 65", "LetInputArrive",
+                                           "MessageBox SendKeys \"Invalid KeyName\" -> OK",
+                                           "SetForeground 42 refused"}));
+}
+
 TEST(SendCtrlKey, ForcesTheTargetForwardAndReleasesCtrlFirst) {
   FakeServices fake;
   FakeKeyboard keys{fake.log};

@@ -219,6 +219,54 @@ TEST(RunKeyString, TellsHowTheRunEnded) {
   EXPECT_EQ(RunKeyString("a{LEFT x}", false, keys, keys, fake), KeyStringEnd::BadRepeatCount);
 }
 
+// Records the calls around the run's boxes into the story; answers AfterMessage with regained.
+struct RecordingKeyTarget : IKeyTarget {
+  explicit RecordingKeyTarget(Lines& log) : log(log) {}
+  void BeforeMessage() override { log.push_back("BeforeMessage"); }
+  bool AfterMessage() override {
+    log.push_back(regained ? "AfterMessage" : "AfterMessage lost");
+    return regained;
+  }
+  Lines& log;
+  bool regained = true;
+};
+
+TEST(RunKeyString, EveryBoxIsBracketedForTheKeysWindowAndALostWindowEndsTheRun) {
+  const std::string keyName = "MessageBox SendKeys \"Invalid KeyName\" -> OK";
+  const std::string keyName2 = "MessageBox SendKeys \"Invalid Key Name\" -> OK";
+  const std::string noClose = "MessageBox SendKeys \"No Close\" -> OK";
+  const std::string badCount = "MessageBox Fehler \"Ungültige Wiederholungszahl in \"{LEFT x}\"\" -> OK";
+  struct Case {
+    const char* text;
+    bool regained;
+    Lines story;
+    KeyStringEnd end;
+  };
+  const Case cases[] = {
+      // Won back: the run goes on after the box.
+      {"a€b", true, Join({Taps("65"), {"BeforeMessage", keyName, "AfterMessage"}, Taps("66")}), KeyStringEnd::Done},
+      {"{XYZ}b", true, Join({{"BeforeMessage", keyName2, "AfterMessage"}, Taps("66")}), KeyStringEnd::Done},
+      // Lost: not one key more; a held modifier still goes up.
+      {"a€b\r", false, Join({Taps("65"), {"BeforeMessage", keyName, "AfterMessage lost"}}), KeyStringEnd::KeysAstray},
+      {"+€a", false, {"down 16", "BeforeMessage", keyName, "AfterMessage lost", "up 16"}, KeyStringEnd::KeysAstray},
+      {"{XYZ}b", false, {"BeforeMessage", keyName2, "AfterMessage lost"}, KeyStringEnd::KeysAstray},
+      // The run ends at these boxes anyway; the keys' window is back for the release.
+      {"+{ABC", true, {"down 16", "BeforeMessage", noClose, "AfterMessage", "up 16"}, KeyStringEnd::NoClose},
+      {"+{LEFT x}", true, {"down 16", "BeforeMessage", badCount, "AfterMessage", "up 16"},
+       KeyStringEnd::BadRepeatCount},
+      // No box, no calls.
+      {"{ä}b", false, Taps("66"), KeyStringEnd::Done},
+  };
+  for (const Case& c : cases) {
+    FakeServices fake;
+    FakeKeyboard keys(fake.log);
+    RecordingKeyTarget target(fake.log);
+    target.regained = c.regained;
+    EXPECT_EQ(RunKeyString(c.text, false, keys, keys, fake, &target), c.end) << c.text;
+    EXPECT_EQ(fake.log, c.story) << c.text;
+  }
+}
+
 TEST(SendKeyString, NumLockTogglesTheThreadsKeyboardStateOncePerRepetition) {
   FakeServices fake;
   FakeKeyboard keys;

@@ -91,14 +91,52 @@ TEST(TfrmOptions, EveryCloseWritesSendkeysAndUpdatesTheShell) {
   EXPECT_EQ(o.Ini(), "[Options]\r\nSendkeys=-1\r\n[Main]\r\nTaskbar=-1\r\n");
 }
 
-TEST(TfrmOptions, ClosingWithEmptyFieldsRemovesThePassword) {
-  Options o;
-  o.dir.Write("Kunden.zug", PasswordRecord("Geheim"));
-  o.window.FormShow();
-  EXPECT_TRUE(o.window.Button1Click());
-  o.window.FormClose();
-  EXPECT_EQ(o.Zug(), PasswordRecord(""));
-  EXPECT_EQ(ReadPasswordFile(o.dir.File("Kunden.zug")), std::string());
+// Closing with an empty first field removes a password that is set, but only after asking.
+TEST(TfrmOptions, RemovingASetPasswordIsAskedAndNeinKeepsTheFileAsItWas) {
+  const std::string ask =
+      "MessageBox Bestätigung \"Das Datenbank-Passwort wird entfernt. Fortfahren?\" -> ";
+  // A record as another writer may leave it: bytes after the password and a tail of its own,
+  // and more than 28 bytes.
+  std::string written = PasswordRecord("Geheim");
+  written.replace(13, 9, "Rest\xff\x01xyz");
+  written.replace(22, 6, "ENDE!!");
+  written += "\r\n";
+  const std::optional<std::string> none;
+  struct Case {
+    const char* name;
+    std::optional<std::string> before;  // the password file, none: missing
+    std::string edit1, edit2;
+    std::optional<MsgResult> answer;    // the question's answer, none: not asked
+    std::optional<std::string> after;   // none: the file as it was
+  };
+  const Case cases[] = {
+      {"set", none, "Geheim", "Geheim", {}, PasswordRecord("Geheim")},
+      {"kept by typing it again", written, "Geheim", "Geheim", {}, PasswordRecord("Geheim")},
+      {"changed", written, "Neu", "Neu", {}, PasswordRecord("Neu")},
+      {"removed with Ja", written, "", "", MsgResult::Yes, PasswordRecord("")},
+      {"kept with Nein", written, "", "", MsgResult::No, none},
+      // The close box skips the comparison: the first field counts, so this asks as well.
+      {"close box, Nein", written, "", "Geheim", MsgResult::No, none},
+      // Nothing to lose: no question.
+      {"none set, no file", none, "", "", {}, PasswordRecord("")},
+      {"none set, empty record", PasswordRecord(""), "", "", {}, PasswordRecord("")},
+  };
+  for (const Case& c : cases) {
+    Options o;
+    o.dir.Write("fenu.ini", "[Options]\r\nSendkeys=0\r\n");
+    if (c.before) o.dir.Write("Kunden.zug", *c.before);
+    if (c.answer) o.fake.messageAnswers = {*c.answer};
+    o.window.FormShow();
+    o.window.ckbSendKeys = true;
+    o.window.Edit1 = c.edit1;
+    o.window.Edit2 = c.edit2;
+    o.window.FormClose();
+    EXPECT_EQ(o.fake.log, c.answer ? Lines{ask + (*c.answer == MsgResult::Yes ? "Ja" : "Nein")} : Lines{}) << c.name;
+    EXPECT_EQ(o.Zug(), c.after ? *c.after : *c.before) << c.name;
+    // The delivery mode is stored whatever the answer.
+    EXPECT_TRUE(o.sendkeys) << c.name;
+    EXPECT_EQ(o.Ini(), "[Options]\r\nSendkeys=-1\r\n") << c.name;
+  }
 }
 
 // A file that cannot be written is reported and the window closes normally: the management

@@ -43,9 +43,12 @@ std::string FakeKeyboard::GetText() {
 }
 
 bool FakeKeyboard::SetForeground(WindowHandle window) {
-  log.push_back("SetForeground " + std::to_string(window));
-  return true;
+  const bool refused = foregroundRefused.count(window) > 0;
+  log.push_back("SetForeground " + std::to_string(window) + (refused ? " refused" : ""));
+  return !refused;
 }
+
+void FakeKeyboard::LetInputArrive() { log.push_back("LetInputArrive"); }
 
 void FakeKeyboard::PlainMessage(std::string_view caption, std::string_view text) {
   log.push_back("MessageBox " + std::string(caption) + " \"" + std::string(text) + "\" -> OK");

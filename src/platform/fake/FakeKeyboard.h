@@ -1,10 +1,11 @@
 #pragma once
 // A recording keyboard, clipboard and foreground for tests. Every call becomes a line of the log:
 // "down 16", "up 65", "down 37 ext", "toggle 144", "ProcessKeyboardMessages", "ProcessMessages",
-// "SetClipboard \"...\"", "GetClipboard", "SetForeground 5",
+// "SetClipboard \"...\"", "GetClipboard", "SetForeground 5", "LetInputArrive",
 // "MessageBox SendKeys \"No Close\" -> OK". Characters map to keys as on a US layout.
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ class FakeKeyboard : public IKeyboard, public IClipboard, public IForeground, pu
   // The clipboard's text, and whether it refuses to be opened.
   std::string clipboard;
   bool clipboardLocked = false;
+  // Windows that SetForeground cannot bring to the front (as a window that has gone).
+  std::set<WindowHandle> foregroundRefused;
 
   // The key-event lines of the log only ("down ...", "up ...", "toggle ...").
   std::vector<std::string> KeyEvents() const;
@@ -44,6 +47,7 @@ class FakeKeyboard : public IKeyboard, public IClipboard, public IForeground, pu
   bool SetText(std::string_view text) override;
   std::string GetText() override;
   bool SetForeground(WindowHandle window) override;
+  void LetInputArrive() override;
   void PlainMessage(std::string_view caption, std::string_view text) override;
 
  private:

@@ -127,6 +127,13 @@ bool Win32Foreground::SetForeground(WindowHandle window) {
   return done;
 }
 
+void Win32Foreground::LetInputArrive() {
+  // The same pause as after an activation: the window in front takes its keys while the own
+  // windows wait, their input left queued. Under Wine keys that its thread has not taken when it
+  // loses the foreground are dropped.
+  LetActivationSettle(GetForegroundWindow());
+}
+
 void Win32PlainMessage::PlainMessage(std::string_view caption, std::string_view text) {
   MessageBoxW(nullptr, ui::ToWide(text).c_str(), ui::ToWide(caption).c_str(), MB_OK);
 }

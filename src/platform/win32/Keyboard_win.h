@@ -34,6 +34,7 @@ class Win32Clipboard : public IClipboard {
 class Win32Foreground : public IForeground {
  public:
   bool SetForeground(WindowHandle window) override;
+  void LetInputArrive() override;
 };
 
 class Win32PlainMessage : public IPlainMessage {
