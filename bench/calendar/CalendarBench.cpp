@@ -1,9 +1,13 @@
 // The calendar's work on one change of day: the selected day's information with sun and moon
-// (about 200 body positions), and classifying the 42 cells of a month as painting does.
+// (about 200 body positions), classifying the 42 cells of a month, and the grid's decisions for
+// painting a whole month.
 #include <benchmark/benchmark.h>
 
+#include "calendar/CalendarGrid.h"
 #include "calendar/DayInfo.h"
 #include "calendar/Holidays.h"
+#include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeServices.h"
 #include "platform/fake/FakeTimeZone.h"
 
 namespace fenu::calendar {
@@ -41,6 +45,22 @@ void BM_ClassifyMonthOf42Cells(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ClassifyMonthOf42Cells)->Unit(benchmark::kMicrosecond);
+
+// What the grid decides for one paint of all 49 cells: texts, colours, and a code for each day.
+void BM_PaintMonthOfTheGrid(benchmark::State& state) {
+  FakeClock clock(LocalTime{2025, 12, 10, 12, 0, 0, 0});
+  FakeTimeZone zone(-60);
+  FakeServices fake;
+  CalendarGrid grid(clock, clock, zone, fake);
+  grid.SetGermanState(gsSachsen);
+  int bold = 0;
+  for (auto _ : state) {
+    for (int row = 0; row < kGridRows; ++row)
+      for (int column = 0; column < kGridColumns; ++column) bold += grid.PaintCell(column, row).bold ? 1 : 0;
+    benchmark::DoNotOptimize(bold);
+  }
+}
+BENCHMARK(BM_PaintMonthOfTheGrid)->Unit(benchmark::kMicrosecond);
 
 void BM_SeasonDatesOfAYear(benchmark::State& state) {
   FakeTimeZone zone(-60);
