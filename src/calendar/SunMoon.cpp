@@ -96,7 +96,8 @@ BodyPosition SunPosition(DateTime x) {
   BodyPosition sun;
   // Aberration and nutation are taken here and the nutation once more in ApplyNutation: the
   // calendar's sun has always been placed so.
-  sun.longitude = Reduce360(trueLongitude - 0.00569 - 0.00478 * SinD(omega) - 0.0056916111 / (distance / kKilometresPerAU));
+  sun.longitude = Reduce360(trueLongitude - 0.00569 - 0.00478 * SinD(omega) -
+                            0.0056916111 / (distance / kKilometresPerAU));
   sun.latitude = 0.0;
   sun.distance = distance;
   ApplyNutation(sun, t);
@@ -193,8 +194,9 @@ SkyEvents RiseTransitSetAll(Body body, double longitude, double latitude, DateTi
     if (hourAngle > 180.0) hourAngle -= 360.0;
     const double altitude =
         ArcSinD(SinD(latitude) * SinD(delta) + CosD(latitude) * CosD(delta) * CosD(hourAngle));
-    const double dm = transit ? -hourAngle / 360.0
-                              : (altitude - standardAltitude) / (360.0 * CosD(delta) * CosD(latitude) * SinD(hourAngle));
+    const double dm =
+        transit ? -hourAngle / 360.0
+                : (altitude - standardAltitude) / (360.0 * CosD(delta) * CosD(latitude) * SinD(hourAngle));
     return m + dm;
   };
 

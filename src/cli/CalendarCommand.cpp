@@ -169,7 +169,8 @@ int CalendarCommand(const std::vector<std::string>& args) {
     }
     const auto day = ReadFields(*date, 4, '-');
     DateTime whole = 0.0;
-    if (!day || !TryEncodeDate((*day)[0], (*day)[1], (*day)[2], whole)) return WrongValue("--date", *date, "JJJJ-MM-TT");
+    if (!day || !TryEncodeDate((*day)[0], (*day)[1], (*day)[2], whole))
+      return WrongValue("--date", *date, "JJJJ-MM-TT");
     std::array<int, 3> clock = {12, 0, 0};
     if (time) {
       const auto given = ReadFields(*time, 2, ':');

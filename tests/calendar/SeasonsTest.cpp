@@ -43,7 +43,8 @@ TEST(SeasonStart, TurnsIntoLocalTimeWithTheOffsetOfTheMomentOfTheCall) {
 
 TEST(SeasonStart, OnlyTheYearsMinus1000To3000) {
   FakeTimeZone zone;
-  for (const int year : {-1000, 999, 1000, 3000}) EXPECT_NO_THROW(SeasonStart(year, SeasonKind::JuneSolstice, zone)) << year;
+  for (const int year : {-1000, 999, 1000, 3000})
+    EXPECT_NO_THROW(SeasonStart(year, SeasonKind::JuneSolstice, zone)) << year;
   for (const int year : {-1001, 3001, 100000}) {
     try {
       SeasonStart(year, SeasonKind::MarchEquinox, zone);
