@@ -20,5 +20,6 @@ int HotkeyCommand(const std::vector<std::string>& args);
 int DbCommand(const std::vector<std::string>& args);
 int KeysCommand(const std::vector<std::string>& args);
 int ExpandCommand(const std::vector<std::string>& args);
+int CalendarCommand(const std::vector<std::string>& args);
 
 }  // namespace fenu::cli

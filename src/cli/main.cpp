@@ -27,7 +27,11 @@ int Usage() {
             "  db import EIN.json DATEI.bdb    Datenbank aus einem solchen JSON-Dokument schreiben\n"
             "  keys TEXT                       Tastenereignisse zeigen, die TEXT im Sendkeys-Modus auslöst\n"
             "  expand --blocks ORDNER [--now \"JJJJ-MM-TT HH:MM:SS\"] [--answer TEXT]... (--text TEXT | --file DATEI)\n"
-            "                                  Variablen eines Textes einsetzen und das Ergebnis ausgeben\n");
+            "                                  Variablen eines Textes einsetzen und das Ergebnis ausgeben\n"
+            "  calendar --state N --date JJJJ-MM-TT [--time HH:MM:SS] [--tz-offset MINUTEN]\n"
+            "                                  Kalenderangaben zu einem Tag als JSON ausgeben\n"
+            "  calendar --year JJJJ [--state N] [--tz-offset MINUTEN]\n"
+            "                                  Feiertage und besondere Tage eines Jahres auflisten\n");
   return kUsageError;
 }
 
@@ -42,6 +46,7 @@ int Run(const std::vector<std::string>& args) {
     if (command == "db") return DbCommand(rest);
     if (command == "expand") return ExpandCommand(rest);
     if (command == "keys") return KeysCommand(rest);
+    if (command == "calendar") return CalendarCommand(rest);
   } catch (const FenuError& e) {
     PrintUtf8(stderr, std::string("Fehler: ") + e.what() + "\n");
     return kInputError;

@@ -18,3 +18,19 @@ def test_cli_converts_hotkeys_and_reports_a_broken_one(t):
     code, out, err = run_cli(t, "hotkey", "[Strg]", "Fx")
     assert (code, out) == (1, b"")
     assert "Fehler: Ungültiger HotKey \"Fx\": 'x' ist kein gültiger Integerwert" in err, err
+
+
+def test_cli_calendar_prints_a_day_and_refuses_a_year_beyond_3000(t):
+    code, out, _ = run_cli(t, "calendar", "--state", "12", "--date", "2025-11-19", "--tz-offset", "-60")
+    assert code == 0
+    text = out.decode("utf-8")
+    assert '"holidayName": "Buß- und Bettag",' in text, text
+    assert '"sunRise": "07:27:' in text, text
+
+    # Without an offset the system's time zone decides the season dates; the day itself is the same.
+    code, out, _ = run_cli(t, "calendar", "--state", "9", "--date", "2025-06-21")
+    assert code == 0 and '"dayOfYear": 172,' in out.decode("utf-8"), out
+
+    code, out, err = run_cli(t, "calendar", "--state", "1", "--date", "3001-01-01")
+    assert (code, out) == (1, b"")
+    assert "Out of range of the algorithm" in err, err

@@ -1,0 +1,10 @@
+#include "platform/fake/FakeTimeZone.h"
+
+namespace fenu {
+
+int FakeTimeZone::CurrentBiasMinutes() {
+  ++calls;
+  return biasMinutes;
+}
+
+}  // namespace fenu
