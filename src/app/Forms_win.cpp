@@ -6,6 +6,7 @@
 
 #include "app/TfrmIniMessage_win.h"
 #include "app/TfrmTaskbar_win.h"
+#include "calendar/TfrmCalendar_win.h"
 #include "insert/BlockInserter.h"
 #include "insert/PromptViews_win.h"
 #include "insert/TfrmListe_win.h"
@@ -29,7 +30,6 @@ const char* GermanName(MainWindow kind) {
   switch (kind) {
     case MainWindow::Verwaltung: return "Das Text-Archiv";
     case MainWindow::FavFolder: return "Die Favorisierten Ordner";
-    case MainWindow::Calendar: return "Der Kalender";
     default: break;  // the other windows have their own openers
   }
   return "Dieses Fenster";
@@ -53,6 +53,10 @@ bool Win32Forms::ShowHotkey(TfrmHotkey& window) {
 }
 
 void Win32Forms::ShowMainWindow(MainWindow kind, WindowHandle) {
+  if (kind == MainWindow::Calendar) {
+    calendar::ShowCalendarWindow(services_, appDir_);
+    return;
+  }
   // Windows that this version does not contain yet say so instead of doing nothing.
   services_.dialogs.MessageDlg(MsgKind::Information,
                       std::string(GermanName(kind)) + " ist in dieser Version von quenlia:FENU noch nicht enthalten.");

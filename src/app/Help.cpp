@@ -6,10 +6,11 @@
 namespace fenu {
 
 const char* HelpTopicForContext(int context) {
-  static constexpr std::array<std::pair<int, const char*>, 6> kTopics = {{
+  static constexpr std::array<std::pair<int, const char*>, 7> kTopics = {{
       {2, "hotkey.htm"},
       {3, "variablen.htm"},
       {5, "archiv.htm"},
+      {7, "kalender.htm"},
       {9, "verwaltung.htm"},
       {11, "auswahl.htm"},
       {3500, "stringliste.htm"},

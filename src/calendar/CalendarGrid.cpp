@@ -388,6 +388,12 @@ bool CalendarGrid::KeyDown(GridKey key) {
   const int day = Day();
   const int lastDay = DaysInShownMonth();
   switch (key) {
+    case GridKey::PageUp: PrevMonth(); return true;
+    case GridKey::PageDown: NextMonth(); return true;
+    case GridKey::CtrlPageUp: PrevYear(); return true;
+    case GridKey::CtrlPageDown: NextYear(); return true;
+    case GridKey::Home: SetDay(1); return true;
+    case GridKey::End: SetDay(lastDay); return true;
     case GridKey::Left:
     case GridKey::Up:
       if (day == 1 || (key == GridKey::Up && row_ == 1)) {
@@ -430,6 +436,8 @@ bool CalendarGrid::KeyDown(GridKey key) {
         return true;
       }
       break;
+    default:
+      break;
   }
 
   // The base grid's own move to the neighbouring cell, unless that cell is vetoed.
@@ -440,6 +448,7 @@ bool CalendarGrid::KeyDown(GridKey key) {
     case GridKey::Right: ++column; break;
     case GridKey::Up: --row; break;
     case GridKey::Down: ++row; break;
+    default: break;
   }
   if (column >= 0 && column < kGridColumns && row >= 1 && row < kGridRows && CanSelect(column, row)) {
     column_ = column;

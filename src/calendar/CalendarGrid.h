@@ -84,7 +84,9 @@ struct CellPaint {
   bool operator==(const CellPaint&) const = default;
 };
 
-enum class GridKey { Left, Right, Up, Down };
+// The arrow keys of the grid, and the keys of a Windows month calendar beside them: Page Up and
+// Page Down step a month, with Ctrl a year; Home and End select the first and the last day.
+enum class GridKey { Left, Right, Up, Down, PageUp, PageDown, CtrlPageUp, CtrlPageDown, Home, End };
 
 inline constexpr int kGridColumns = 7;
 inline constexpr int kGridRows = 7;
@@ -173,7 +175,7 @@ class CalendarGrid {
 
   // A click on a cell: the grid moves there unless vetoed, then a day cell selects its day.
   void MouseDown(int column, int row);
-  // The arrow keys; true when the key was handled.
+  // A key of the grid; true when it was handled.
   bool KeyDown(GridKey key);
 
   // Recomputes the day information, the layout and the current cell, and repaints.

@@ -15,6 +15,8 @@ LocaleNames GermanLocaleNames() {
   names.timeSeparator = ":";
   names.shortDateFormat = "dd.MM.yyyy";
   names.longTimeFormat = "HH:mm:ss";
+  names.thousandSeparator = ".";
+  names.decimalSeparator = ",";
   return names;
 }
 

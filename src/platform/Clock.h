@@ -33,6 +33,9 @@ struct LocaleNames {
   // The morning and afternoon designators that "t" and "tt" stand for; empty in German.
   std::string amDesignator;
   std::string pmDesignator;
+  // Numbers: the separator between groups of three digits and the decimal separator.
+  std::string thousandSeparator;
+  std::string decimalSeparator;
 };
 
 class IClock {
@@ -51,7 +54,7 @@ class ILocale {
 
 // The names and formats of a German system: "Sonntag" ... "Samstag", "So" ... "Sa", "Januar" ...
 // "Dezember", "Jan" ... "Dez" (March is "Mrz"), ":" between hours and minutes, "dd.MM.yyyy" and
-// "HH:mm:ss".
+// "HH:mm:ss", "." between groups of digits and "," before the decimals.
 LocaleNames GermanLocaleNames();
 
 // The local time by the standard library's clock and time zone, for the portable tools.

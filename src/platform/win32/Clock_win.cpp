@@ -46,6 +46,8 @@ LocaleNames Win32Clock::Names() {
   names.longTimeFormat = LocaleItem(LOCALE_STIMEFORMAT, names.longTimeFormat);
   names.amDesignator = LocaleItem(LOCALE_S1159, names.amDesignator);
   names.pmDesignator = LocaleItem(LOCALE_S2359, names.pmDesignator);
+  names.thousandSeparator = LocaleItem(LOCALE_STHOUSAND, names.thousandSeparator);
+  names.decimalSeparator = LocaleItem(LOCALE_SDECIMAL, names.decimalSeparator);
   return names;
 }
 
