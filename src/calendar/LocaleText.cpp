@@ -1,5 +1,6 @@
 #include "calendar/LocaleText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -17,42 +18,49 @@ std::string FormatNumber(double value, int decimals, const LocaleNames& names) {
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (decimals < 0) decimals = 0;
 
-  // Places beyond the eighth significant digit are not shown; a number with more than eight
-  // digits before the separator is rounded in its integer part.
-  int places = decimals;
-  if (value != 0.0) {
-    const int integerDigits = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
-    if (integerDigits > kSignificantDigits) {
-      const double unit = std::pow(10.0, integerDigits - kSignificantDigits);
-      value = std::round(value / unit) * unit;
-      places = 0;
-    } else if (kSignificantDigits - integerDigits < places) {
-      places = kSignificantDigits - integerDigits;
+  // The value as 0.ddd... times 10 to the power point, rounded once, half away from zero, at
+  // the eighth significant digit or at the last place shown, whichever comes first.
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
+  const std::string text = buffer;
+  const std::size_t e = text.find('e');
+  std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+  int point = value == 0.0 ? 1 : std::stoi(text.substr(e + 1)) + 1;
+  const int keep = std::min(kSignificantDigits, point + decimals);
+  const bool up = keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5';
+  digits.resize(static_cast<std::size_t>(std::max(keep, 0)));
+  if (up) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i > 0) {
+      ++digits[i - 1];
+    } else {
+      digits.insert(0, "1");
+      ++point;
     }
   }
 
-  char buffer[352];
-  std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
-  std::string digits = buffer;
-  bool negative = false;
-  if (!digits.empty() && digits[0] == '-') {
-    negative = true;
-    digits.erase(0, 1);
-  }
-  const std::size_t point = digits.find('.');
-  const std::string integer = digits.substr(0, point);
-  std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
-  fraction.resize(static_cast<std::size_t>(decimals), '0');
+  // The digit at a place counted from the point (0 the first before it, -1 the first after).
+  const auto digitAt = [&](int place) {
+    const int index = point - 1 - place;
+    return index >= 0 && index < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(index)] : '0';
+  };
+  std::string integer;
+  for (int place = std::max(point, 1) - 1; place >= 0; --place) integer += digitAt(place);
+  const std::size_t first = integer.find_first_not_of('0');
+  integer = first == std::string::npos ? "0" : integer.substr(first);
+  std::string fraction;
+  for (int place = -1; place >= -decimals; --place) fraction += digitAt(place);
 
-  std::string text;
+  std::string result;
   for (std::size_t i = 0; i < integer.size(); ++i) {
-    if (i > 0 && (integer.size() - i) % 3 == 0) text += names.thousandSeparator;
-    text += integer[i];
+    if (i > 0 && (integer.size() - i) % 3 == 0) result += names.thousandSeparator;
+    result += integer[i];
   }
-  if (decimals > 0) text += names.decimalSeparator + fraction;
+  if (decimals > 0) result += names.decimalSeparator + fraction;
   // A value that rounds to zero carries no sign.
-  if (negative && text.find_first_of("123456789") != std::string::npos) text.insert(0, "-");
-  return text;
+  if (value < 0 && (integer + fraction).find_first_not_of('0') != std::string::npos) result.insert(0, "-");
+  return result;
 }
 
 LocalTime ToLocalTime(DateTime x) {

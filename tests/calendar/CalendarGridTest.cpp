@@ -433,6 +433,40 @@ TEST_F(CalendarGridTest, ArrowKeysCrossRowsAndMonths) {
   }
 }
 
+TEST_F(CalendarGridTest, PagingKeysStepMonthsAndYearsHomeAndEndTheEndsOfTheMonth) {
+  CalendarGrid& g = Grid();
+  struct Case {
+    int year, month, day;
+    GridKey key;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {2025, 3, 31, GridKey::PageDown, "2025-04-30"},  // clamped as the month step is
+      {2025, 1, 15, GridKey::PageUp, "2024-12-15"},
+      {2024, 2, 29, GridKey::CtrlPageDown, "2025-02-28"},
+      {2025, 1, 15, GridKey::CtrlPageUp, "2024-01-15"},
+      {2025, 2, 14, GridKey::Home, "2025-02-01"},
+      {2024, 2, 14, GridKey::End, "2024-02-29"},
+  };
+  for (const Case& c : cases) {
+    Show(c.year, c.month, c.day);
+    EXPECT_TRUE(g.KeyDown(c.key));
+    EXPECT_EQ(DateText(g.Date()), c.expected) << c.year << "-" << c.month << "-" << c.day;
+  }
+
+  // The year step notifies as the spin button's does, and is refused beyond 3000.
+  Show(2025, 12, 31);
+  g.KeyDown(GridKey::CtrlPageDown);
+  EXPECT_EQ(events, (Events{"before", "change 2026-12-31 spring 2026-03-20", "month", "year 2026-03-20"}));
+  Show(3000, 12, 31);
+  fake.log.clear();
+  EXPECT_TRUE(g.KeyDown(GridKey::PageDown));
+  EXPECT_TRUE(g.KeyDown(GridKey::CtrlPageDown));
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"Beep", "Beep"}));
+  EXPECT_EQ(DateText(g.Date()), "3000-12-31");
+  EXPECT_TRUE(events.empty());
+}
+
 TEST_F(CalendarGridTest, RightOnNewYearsEveFirstSelectsTheFirstThenMovesToJanuary) {
   CalendarGrid& g = Grid();
   Show(2025, 12, 31);
