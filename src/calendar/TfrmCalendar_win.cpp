@@ -114,7 +114,9 @@ void TfrmCalendarView::OnCreate() {
                                 nullptr);
   if (!status) throw std::runtime_error("CreateWindowExW status bar");
   SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-  SendMessageW(status, SB_SIMPLE, TRUE, 0);
+  // One panel across the whole bar.
+  int panelEnd = -1;
+  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&panelEnd));
 
   HWND states = Item(ComboGermanState);
   for (const std::string& item : logic_.ComboGermanState.items)
@@ -225,7 +227,7 @@ bool TfrmCalendarView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       HWND status = Item(StatusBar);
       if (status && under != status && hint != shownHint_) {
         shownHint_ = hint;
-        SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(hint).c_str()));
+        SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ui::ToWide(hint).c_str()));
       }
       return false;
     }

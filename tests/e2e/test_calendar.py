@@ -21,6 +21,7 @@ DRAW_STYLES = {0: "cdsColorGrid", 1: "cdsMonoGrid", 2: "cdsButtons"}
 LBL_MONAT, SPIN_MONAT, LBL_JAHR, SPIN_JAHR, KALENDER = 102, 103, 105, 106, 107
 COMBO_STATE, COMBO_ASTRO = 109, 111
 LBL_DATUM, LBL_TAG, LBL_WOCHE, LBL_FEIERTAG, LBL_SEASON, LBL_ZODIAC = 112, 113, 114, 115, 116, 117
+STATUS_BAR = 118
 BTN_OK, BTN_SCHLIESSEN = 1, 2
 SACHSEN, HESSEN = 12, 6
 
@@ -51,6 +52,15 @@ class Calendar:
         e2e.wait_for(lambda: self.date() == yyyymmdd, what=f"grid at {yyyymmdd}")
         if label:
             e2e.wait_for(lambda: self.text(LBL_DATUM) == label, what=f"LblDatum {label!r}")
+
+    def click_cell(self, column, row):
+        """A real click into a cell; the grid's cells share its client area in 7 columns and 7
+        rows with a line of one pixel between them."""
+        c = self.d.info(self.grid)["client"]
+        width = (c["right"] - c["left"] - 6) // 7
+        height = (c["bottom"] - c["top"] - 6) // 7
+        self.t.click_at(c["left"] + column * (width + 1) + width // 2,
+                        c["top"] + row * (height + 1) + height // 2)
 
     def key(self, *keys):
         self.t.key(*keys)
@@ -93,12 +103,17 @@ def test_calendar_from_the_tray_state_spin_arrows_and_uebernehmen(t):
     cal.wait_date(20251219, "Freitag, 19. Dezember 2025")
     assert cal.text(LBL_MONAT) == "Dezember"
 
+    # A click on a day: December 2025 starts on a Monday, so the 10th is in the second week's
+    # third column.
+    cal.click_cell(2, 2)
+    cal.wait_date(20251210, "Mittwoch, 10. Dezember 2025")
+
     # The arrow keys in the grid: Home, then Up in the first row goes to the previous month's
     # last day, and Right on the last day of a month to the first of the next.
     cal.key("alt+m")  # the month's spin button; Down steps back a month
     e2e.wait_for(lambda: d.foreground().get("focusid") == SPIN_MONAT, what="focus on the spin button")
     cal.key("Down")
-    cal.wait_date(20251119)
+    cal.wait_date(20251110)
     cal.key("Tab", "Tab")  # past the year's spin button into the grid
     e2e.wait_for(lambda: d.foreground().get("focusid") == KALENDER, what="focus on the grid")
     cal.key("Page_Down", "Home")
@@ -133,6 +148,11 @@ def test_schliessen_and_escape_keep_the_clipboard_and_store_the_state(t):
     d.press(box, "OK")
     d.wait_gone(box["hwnd"])
     assert [w["hwnd"] for w in d.find_windows(cls="TfrmCalendar")] == [cal.hwnd]
+
+    # The status bar names what the control under the mouse does.
+    r = d.child(cal.hwnd, id=BTN_SCHLIESSEN)["rect"]
+    t.move_to((r["left"] + r["right"]) // 2, (r["top"] + r["bottom"]) // 2)
+    e2e.wait_for(lambda: cal.text(STATUS_BAR) == "Schliessen, ohne Übernahme", what="hint in the status bar")
 
     before = d.clipboard()
     cal.show(20251003)
