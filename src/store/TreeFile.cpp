@@ -381,7 +381,7 @@ void TTreeViewEx::LoadFromStream(std::istream* stream) {
   try {
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what());
+    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what(), e.Reason());
   }
 }
 
@@ -390,7 +390,7 @@ void TTreeViewEx::LoadFromBytes(std::string_view bytes) {
     MemorySource source(bytes);
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what());
+    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what(), e.Reason());
   }
 }
 
@@ -401,7 +401,8 @@ void TTreeViewEx::LoadFromFile(std::string_view fileName) {
     MemorySource source(*bytes);
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError("Die Datei \"" + std::string(fileName) + "\" ist keine gültige Baumdatei: " + e.what());
+    throw TreeFormatError("Die Datei \"" + std::string(fileName) + "\" ist keine gültige Baumdatei: " + e.what(),
+                          e.Reason());
   }
 }
 
