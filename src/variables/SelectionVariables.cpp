@@ -4,7 +4,6 @@
 
 #include "core/Cp1252.h"
 #include "core/FileIo.h"
-#include "core/Numbers.h"
 
 namespace fenu {
 namespace {
@@ -140,8 +139,6 @@ std::optional<std::string> SelectionVariables::Damage() const {
                            [](std::string_view, std::string_view key, std::string_view value) -> std::optional<std::string> {
                              if (EqualsNoCase(key, kValKey) && !IsWrittenBase64(value))
                                return "die Werteliste ist keine vollständige Base64-Kodierung";
-                             if (EqualsNoCase(key, kRestrictKey) && !ParseInt(value))
-                               return "\"Restrict\" ist keine Zahl";
                              return std::nullopt;
                            });
 }

@@ -57,8 +57,9 @@ class SelectionVariables {
   // Whether the file exists at all (the choice prompt reports a missing one).
   bool FileExists() const;
   // What is wrong with the file, or nothing when it is whole or missing: what FindProfileDamage
-  // finds, a "Val" that is not Base64 as the writer makes it (whole groups of four, "=" only as
-  // padding at the end) and a "Restrict" that is no number.
+  // finds, and a "Val" that is not Base64 as the writer makes it (whole groups of four, "=" only
+  // as padding at the end), as a value cut off in the middle is not. The reads above stay
+  // tolerant; the windows ask this before they use or change the file.
   std::optional<std::string> Damage() const;
   // Throws DamagedFileError, whose text names the file and the damage, when Damage() finds any.
   void CheckWhole() const;

@@ -141,9 +141,24 @@ struct Shell {
   TfrmFenu shell{fake.services, forms, dir.Path()};
   Shell() {
     dir.Write("fenu.ini", "[Main]\r\nStick=1\r\n");
+    dir.Write("Daten/Standard.adb", "");
     dir.Write("Daten/Standard.zug", PasswordRecord("Geheim"));
   }
 };
+
+TEST(PasswordCheck, AMissingDatabaseIsGuardedByThePasswordOfTheDummyThatOpensInstead) {
+  test::TempDir dir;
+  dir.Write("fenu.ini", "[Main]\r\nCurrentDB=D:\\Alt\\Kunden.bdb\r\n");  // the folder was moved
+  {
+    ScriptedPrompt nobody{};  // no dummy database yet: the new one has no password
+    EXPECT_TRUE(PasswordCheck(nobody, dir.Path()));
+  }
+  dir.Write("Daten/DBDummy.bdb", "");
+  dir.Write("Daten/DBDummy.zug", PasswordRecord("Dummy"));
+  ScriptedPrompt user{{"Kunden", true}, {"Dummy", true}};
+  EXPECT_TRUE(PasswordCheck(user, dir.Path()));
+  EXPECT_EQ(user.asked, 2);
+}
 
 TEST(PasswordGate, TheManagementWindowOpensOnlyBehindTheRightPassword) {
   Shell s;
