@@ -52,6 +52,7 @@ std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view 
 }
 
 void LoadDatabaseTree(TTreeViewEx& tree, std::string_view databaseFile) {
+  tree.MaxLevels = kMaxDatabaseLevels;
   try {
     tree.LoadFromFile(databaseFile);
   } catch (const TreeFormatError& e) {

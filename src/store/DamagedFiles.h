@@ -16,8 +16,13 @@ namespace fenu {
 // how to take it back, or unreadable too.
 std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view reason);
 
-// Loads a database's tree file (the tree's events apply). A file that cannot be opened or is no
-// whole tree file throws DamagedFileError with DamagedDatabaseText; the tree stays as it was.
+// The most levels of entries a window takes: it shows a tree by one nested call per level, and
+// no one builds folders a thousand deep by hand.
+inline constexpr std::int32_t kMaxDatabaseLevels = 1000;
+
+// Loads a database's tree file for a window (the tree's events apply; at most kMaxDatabaseLevels
+// levels). A file that cannot be opened or is no whole tree file throws DamagedFileError with
+// DamagedDatabaseText; the tree stays as it was.
 void LoadDatabaseTree(TTreeViewEx& tree, std::string_view databaseFile);
 
 // What is wrong with an abbreviation index file, or nothing when it is whole or missing. The

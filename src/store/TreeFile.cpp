@@ -361,6 +361,9 @@ void TTreeViewEx::Load(Source& source) {
       bool canLoad = true;
       if (OnNodeLoaded) OnNodeLoaded(*this, node, canLoad);
       if (canLoad) {
+        if (childCount > 0 && MaxLevels > 0 && levels.size() >= static_cast<std::size_t>(MaxLevels))
+          throw TreeFormatError("Einträge in mehr als " + std::to_string(MaxLevels) + " Ebenen bei Byte " +
+                                std::to_string(source.Offset()));
         if (childCount > 0) levels.push_back({&node, childCount, false});
       } else {
         Delete(&node);

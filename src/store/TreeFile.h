@@ -105,6 +105,9 @@ class TTreeViewEx {
 
   TRequestDataSizeEvent OnRequestDataSize;
   TNodeLoadedEvent OnNodeLoaded;
+  // Loading refuses a file whose entries lie in more levels than this (0: any number), with
+  // TreeFormatError at the byte where the first too deep entry starts.
+  std::int32_t MaxLevels = 0;
 
   // Top-level nodes.
   std::size_t TopCount() const { return root_->children_.size(); }

@@ -3,6 +3,7 @@ database is opened as it is, a damaged tree file, abbreviation index or selectio
 is named in an error box, nothing on disk changes, and the program stays in the tray."""
 
 import shutil
+import struct
 
 import fenu_e2e as e2e
 from test_management import tree_items
@@ -200,3 +201,36 @@ def test_datei_open_of_a_damaged_or_missing_database_writes_nothing(t):
     d.wait_gone(form["hwnd"])
     still_in_the_tray(t, fenu)
     assert files(daten) == before
+
+
+def chain(levels):
+    """A tree file of one folder "x" per level, each inside the one before."""
+    out = struct.pack("<i", 1)
+    for level in range(levels):
+        out += struct.pack("<i", 1) + b"x" + struct.pack("<iiiiii", level, 3, -1, 4, -1, 1 if level + 1 < levels else 0)
+    return out
+
+
+def test_a_thousand_levels_open_and_one_more_is_refused(t):
+    app = t.make_appdir()
+    daten = app / "Daten"
+    daten.mkdir()
+    (daten / "Tief.bdb").write_bytes(chain(1000))
+    (daten / "Tiefer.bdb").write_bytes(chain(1001))
+    tief = e2e.winpath(daten / "Tief.bdb")
+    fenu = start(t, app, f"CurrentDB={tief}\n")
+    d = t.driver
+
+    management_from_tray(t)
+    form = d.wait_window(cls="TForm1", title="Text-Baustein-Verwaltung", pid=t.winpid(fenu))
+    e2e.wait_for(lambda: "x" in tree_items(t, form), what="the deep tree")
+    tiefer = e2e.winpath(daten / "Tiefer.bdb")
+    open_through_datei(t, fenu, form, tiefer)
+    box = error_box(t, fenu)
+    assert box["text"].startswith(f'Die Datenbank "{tiefer}" konnte nicht gelesen werden: Einträge in mehr als 1000 '
+                                  "Ebenen bei Byte 29004."), box["text"]
+    d.press(box, "OK")
+    d.wait_gone(box["hwnd"])
+    d.post(form["hwnd"], e2e.WM_CLOSE)
+    d.wait_gone(form["hwnd"])
+    still_in_the_tray(t, fenu)

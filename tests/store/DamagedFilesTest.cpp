@@ -39,6 +39,19 @@ TEST(DamagedDatabase, EveryDamagedTreeIsReportedWithItsPlaceAndTheTreeStays) {
   }
 }
 
+TEST(DamagedDatabase, AWindowTakesAThousandLevels) {
+  test::TempDir dir;
+  dir.Write("Tief.bdb", test::Chain(kMaxDatabaseLevels));
+  TTreeViewEx tree;
+  LoadDatabaseTree(tree, dir.File("Tief.bdb"));
+  EXPECT_EQ(tree.Count(), 1000u);
+  // Without the limit the reader itself takes any depth.
+  dir.Write("Tiefer.bdb", test::Chain(5000));
+  TTreeViewEx plain;
+  plain.LoadFromFile(dir.File("Tiefer.bdb"));
+  EXPECT_EQ(plain.Count(), 5000u);
+}
+
 TEST(DamagedDatabase, TheMessageNamesTheBackupAndWhetherItCanBeRead) {
   test::TempDir dir;
   const std::string file = dir.File("Daten\\Kunden.bdb");

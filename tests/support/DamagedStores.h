@@ -15,6 +15,14 @@ struct DamagedFile {
   std::string reason;  // what the error names: what is wrong and at which byte
 };
 
+// A tree file of one entry per level, each the only child of the one before: "x" in folders.
+inline std::string Chain(int levels) {
+  std::string out = I32(1);
+  for (int level = 0; level < levels; ++level)
+    out += I32(1) + "x" + I32(level) + I32(3) + I32(-1) + I32(4) + I32(-1) + I32(level + 1 < levels ? 1 : 0);
+  return out;
+}
+
 // Tree files. The base record Record("Kunden", 0, 0, -1, 0, nothing) takes bytes 4 to 37.
 inline std::vector<DamagedFile> DamagedTrees() {
   const std::string fixtures = std::string(FENU_FIXTURES) + "/store/";
@@ -27,6 +35,8 @@ inline std::vector<DamagedFile> DamagedTrees() {
       {"negative child count", I32(1) + head + I32(-1) + I32(-7), "ungültige Anzahl von Einträgen (-7) bei Byte 34"},
       {"root count beyond the file", I32(0x7FFFFFFF) + Record("Kunden", 0, 0, -1, 0, std::nullopt),
        "unerwartetes Ende der Daten bei Byte 38"},
+      // Each entry takes 29 bytes: the 1001st level starts after 4 + 1000 * 29 bytes.
+      {"nested deeper than a window shows", Chain(1001), "Einträge in mehr als 1000 Ebenen bei Byte 29004"},
   };
 }
 
