@@ -12,8 +12,9 @@ namespace fenu {
 std::string CurrentDatabaseFile(std::string_view appDir);
 
 // True when the management window may open: the database it is going to open (the current one,
-// or the dummy database when that is missing) has no password file or an empty password, or the user types the stored password (exactly, letter case included). A wrong
-// password asks again; cancelling the dialog refuses access.
+// or the dummy database when that is missing) has no password file or an empty password, or the
+// user types the stored password (exactly, letter case included). A wrong password asks again;
+// cancelling the dialog refuses access.
 bool PasswordCheck(IPasswordPrompt& prompt, std::string_view appDir);
 
 }  // namespace fenu

@@ -32,6 +32,13 @@ bool IsWrittenBase64(std::string_view text) {
   return body.find_first_not_of(kAlphabet) == std::string_view::npos;
 }
 
+// A value list cut off in the middle is no Base64 the writer makes.
+std::optional<std::string> ValueListDamage(std::string_view, std::string_view key, std::string_view value) {
+  if (EqualsNoCase(key, kValKey) && !IsWrittenBase64(value))
+    return "die Werteliste ist keine vollständige Base64-Kodierung";
+  return std::nullopt;
+}
+
 unsigned SixBits(char c) {
   const std::size_t at = kAlphabet.find(c);
   return at == std::string_view::npos ? 0u : static_cast<unsigned>(at);
@@ -135,12 +142,7 @@ std::optional<std::string> SelectionVariables::Damage() const {
   if (!FileExists()) return std::nullopt;
   const std::optional<std::string> bytes = ReadFileBytes(ini_.FileName());
   if (!bytes) return "die Datei kann nicht geöffnet werden";
-  return FindProfileDamage(*bytes, false,
-                           [](std::string_view, std::string_view key, std::string_view value) -> std::optional<std::string> {
-                             if (EqualsNoCase(key, kValKey) && !IsWrittenBase64(value))
-                               return "die Werteliste ist keine vollständige Base64-Kodierung";
-                             return std::nullopt;
-                           });
+  return FindProfileDamage(*bytes, false, ValueListDamage);
 }
 
 void SelectionVariables::CheckWhole() const {
