@@ -105,8 +105,8 @@ class TTreeViewEx {
 
   TRequestDataSizeEvent OnRequestDataSize;
   TNodeLoadedEvent OnNodeLoaded;
-  // Loading refuses a file whose entries lie in more levels than this (0: any number), with
-  // TreeFormatError at the byte where the first too deep entry starts.
+  // Loading refuses a file that would give entries in more levels than this (0: any number),
+  // with TreeFormatError at the byte where the first too deep entry starts.
   std::int32_t MaxLevels = 0;
 
   // Top-level nodes.
