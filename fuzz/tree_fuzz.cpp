@@ -1,6 +1,8 @@
 // Feeds any bytes to the tree-file reader. A TreeFormatError is the only acceptable way to fail;
 // what loads must save and load again to the same bytes, the veto must not change whether a file
-// reads, and a stream must read what the same bytes in memory read.
+// reads, a stream must read what the same bytes in memory read, and a limit on the levels must
+// refuse exactly the deeper files.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -63,6 +65,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     streamLoaded = false;
   }
   Check(!loaded || streamLoaded);
+
+  // A limit on the levels refuses exactly the files whose entries reach deeper.
+  fenu::TTreeViewEx shallow;
+  shallow.MaxLevels = 3;
+  bool shallowLoaded = true;
+  try {
+    shallow.LoadFromBytes(bytes);
+  } catch (const fenu::TreeFormatError&) {
+    shallowLoaded = false;
+  }
+  std::int32_t levels = 0;
+  if (loaded)
+    for (const fenu::TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
+      levels = std::max(levels, node->Level() + 1);
+  Check(shallowLoaded == (loaded && levels <= shallow.MaxLevels));
 
   if (!loaded) return 0;
   Check(vetoed.Count() <= tree.Count() && offered <= tree.Count());

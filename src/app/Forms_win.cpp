@@ -122,6 +122,7 @@ void Win32Forms::ShowSelection(WindowHandle target, const bool& sendkeys) {
 void Win32Forms::ShowAbbreviation(WindowHandle target, const bool& sendkeys) {
   InsertionKit kit(services_, appDir_, sendkeys);
   TfrmMiniAuswahl logic(services_, kit.inserter, appDir_, target);
+  if (!logic.FormCreate()) return;
   TfrmMiniAuswahlView view(logic);
   view.ShowModal(nullptr);
 }
@@ -129,6 +130,8 @@ void Win32Forms::ShowAbbreviation(WindowHandle target, const bool& sendkeys) {
 void Win32Forms::ShowManagement(bool& sendkeys) {
   Win32Form1Dialogs dialogs(services_, appDir_, sendkeys);
   TForm1 logic(services_, dialogs, appDir_);
+  // A database that cannot be opened has been reported; the window stays closed.
+  if (!logic.FormCreate()) return;
   TForm1View view(logic);
   dialogs.SetOwner(view.Create(nullptr));
   view.ShowModal(nullptr);

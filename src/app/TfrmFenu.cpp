@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/TfrmIniMessage.h"
 #include "app/TfrmTaskbar.h"
+#include "core/Errors.h"
 #include "options/PasswordCheck.h"
 #include "tools/TfrmHotkey.h"
 
@@ -51,6 +52,12 @@ void TfrmFenu::OpenMain(MainWindow kind, Show&& show) {
   open = true;
   try {
     show();
+  } catch (const DamagedFileError& e) {
+    // A store that cannot be read keeps its window closed, not the program: the user is told
+    // which file it is, and the tray stays ready.
+    open = false;
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return;
   } catch (...) {
     open = false;
     throw;

@@ -60,9 +60,9 @@ int Import(const std::string& in, const std::string& path) {
   if (!bytes) throw FileError("Datei " + in + " kann nicht geöffnet werden");
   Json document;
   try {
-    document = Json::parse(*bytes);
-  } catch (const Json::exception& e) {
-    throw ImportError(in + " ist kein gültiges JSON: " + e.what());
+    document = ParseJsonDocument(*bytes);
+  } catch (const ImportError& e) {
+    throw ImportError(in + ": " + e.what());
   }
   TTreeViewEx tree;
   UseBlockDataSize(tree);

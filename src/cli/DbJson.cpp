@@ -1,6 +1,8 @@
 #include "cli/DbJson.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <map>
 #include <set>
@@ -26,6 +28,16 @@ void CheckDepth(const TTreeViewEx& tree) {
                       " Ebenen)");
     for (std::size_t i = 0; i < node->Count(); ++i) pending.emplace_back(node->Item(i), levels + 1);
   }
+}
+
+// The code point of one UTF-8 character as four or more hexadecimal digits ("2603").
+std::string CodePointHex(std::string_view character) {
+  const auto lead = static_cast<unsigned char>(character[0]);
+  unsigned long point = character.size() == 1 ? lead : lead & (0x7F >> character.size());
+  for (std::size_t i = 1; i < character.size(); ++i) point = point << 6 | (static_cast<unsigned char>(character[i]) & 0x3F);
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%04lX", point);
+  return hex;
 }
 
 // ---- dump ----
@@ -105,8 +117,9 @@ class Importer {
       Fail("version", "muss " + std::to_string(kExportVersion) + " sein");
     if (!document.contains("entries") || !document["entries"].is_array()) Fail("entries", "ein Array wird erwartet");
     const Json& entries = document["entries"];
+    Places topKeys;
     for (std::size_t i = 0; i < entries.size(); ++i)
-      Entry(entries[i], nullptr, "entries[" + std::to_string(i) + "]", 1);
+      Entry(entries[i], nullptr, "entries[" + std::to_string(i) + "]", 1, topKeys);
 
     if (document.contains("unreferencedTexts")) {
       const Json& files = document["unreferencedTexts"];
@@ -167,7 +180,31 @@ class Importer {
     }
   }
 
-  void Entry(const Json& entry, TreeNode* parent, const std::string& where, int level) {
+  // Upper-cased quick key or abbreviation -> the place of the entry that has it.
+  using Places = std::map<std::string, std::string>;
+
+  // What the management window would never store: quick keys and abbreviations of other
+  // characters, an abbreviation used twice anywhere (the index holds it once, whatever the case),
+  // a quick key used twice in one folder.
+  void CheckKeys(const BlockData& record, const std::string& where, Places& siblingKeys) {
+    const std::string place = where + ".data";
+    if (!IsStoredQuickKey(record.quickKey))
+      Fail(place + ".QuickKey", "nur eine Ziffer 0-9 oder ein Großbuchstabe A-Z erlaubt");
+    if (!IsStoredAbbreviation(record.abbreviation))
+      Fail(place + ".Abbreviation", "nur Kleinbuchstaben a-z und Ziffern 0-9 erlaubt");
+    if (!record.quickKey.empty()) {
+      const auto [it, added] = siblingKeys.emplace(UpperCase(record.quickKey), where);
+      if (!added)
+        Fail(place + ".QuickKey",
+             "die Kurztaste \"" + record.quickKey + "\" hat im selben Ordner schon " + it->second);
+    }
+    if (!record.abbreviation.empty()) {
+      const auto [it, added] = abbreviations_.emplace(UpperCase(record.abbreviation), where);
+      if (!added) Fail(place + ".Abbreviation", "das Kürzel \"" + record.abbreviation + "\" hat schon " + it->second);
+    }
+  }
+
+  void Entry(const Json& entry, TreeNode* parent, const std::string& where, int level, Places& siblingKeys) {
     if (level > kMaxJsonLevels) Fail(where, "zu tief verschachtelt");
     if (!entry.is_object()) Fail(where, "ein Objekt wird erwartet");
     for (const auto& [key, value] : entry.items())
@@ -200,6 +237,7 @@ class Importer {
       record.preview = Field(data, "Preview", fresh.preview, place, kPreviewField);
       record.extra1 = Field(data, "Extra1", fresh.extra1, place, kExtra1Field);
       record.extra2 = Field(data, "Extra2", fresh.extra2, place, kExtra2Field);
+      CheckKeys(record, where, siblingKeys);
       SetBlockData(node, record);
       textFileName = record.textFileName;
     }
@@ -214,14 +252,16 @@ class Importer {
     if (entry.contains("children")) {
       const Json& children = entry["children"];
       if (!children.is_array()) Fail(where + ".children", "ein Array wird erwartet");
+      Places childKeys;
       for (std::size_t i = 0; i < children.size(); ++i)
-        Entry(children[i], &node, where + ".children[" + std::to_string(i) + "]", level + 1);
+        Entry(children[i], &node, where + ".children[" + std::to_string(i) + "]", level + 1, childKeys);
     }
   }
 
   TTreeViewEx& tree_;
   ImportedTexts& texts_;
   std::map<std::string, std::size_t> byName_;  // upper-cased name -> file
+  Places abbreviations_;
 };
 
 }  // namespace
@@ -249,6 +289,51 @@ Json ExportDatabase(const TTreeViewEx& tree, const std::string& blockDir) {
   document["entries"] = std::move(entries);
   document["unreferencedTexts"] = std::move(unreferenced);
   return document;
+}
+
+Json ParseJsonDocument(const std::string& utf8) {
+  try {
+    return Json::parse(utf8);
+  } catch (const Json::parse_error& e) {
+    // The error lies at the last character read: its line and its column counted in characters.
+    const std::size_t at = e.byte == 0 ? 0 : e.byte - 1;
+    const std::size_t end = std::min(at, utf8.size());
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < end; ++i)
+      if (utf8[i] == '\n') {
+        ++line;
+        lineStart = i + 1;
+      }
+    std::size_t column = 1;
+    for (std::size_t i = lineStart; i < end; ++i)
+      if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) ++column;  // continuation bytes add nothing
+
+    std::string what;
+    if (at >= utf8.size()) {
+      what = "unerwartetes Ende des Dokuments";
+    } else if (std::string_view(e.what()).find("UTF-8") != std::string_view::npos) {
+      what = "ungültiges UTF-8";
+    } else {
+      // The whole character, from its first byte on.
+      std::size_t first = at;
+      while (first > lineStart && (static_cast<unsigned char>(utf8[first]) & 0xC0) == 0x80) --first;
+      std::size_t last = first + 1;
+      while (last < utf8.size() && (static_cast<unsigned char>(utf8[last]) & 0xC0) == 0x80) ++last;
+      const std::string character = utf8.substr(first, last - first);
+      const std::string shown = Utf8ToCp1252(character);
+      if (static_cast<unsigned char>(character[0]) < 0x20)
+        what = "unerwartetes Steuerzeichen (Code " + std::to_string(static_cast<unsigned char>(character[0])) + ")";
+      else if (Cp1252ToUtf8(shown) == character)
+        what = "unerwartetes Zeichen \"" + shown + "\"";
+      else
+        what = "unerwartetes Zeichen U+" + CodePointHex(character);
+    }
+    throw ImportError("kein gültiges JSON: Zeile " + std::to_string(line) + ", Spalte " + std::to_string(column) + ": " +
+                      what);
+  } catch (const Json::exception&) {
+    throw ImportError("kein gültiges JSON");
+  }
 }
 
 void ImportDatabase(const Json& document, TTreeViewEx& tree, ImportedTexts& texts) {

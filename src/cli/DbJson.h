@@ -34,12 +34,19 @@ Json DumpTree(const TTreeViewEx& tree);
 // that no entry names.
 Json ExportDatabase(const TTreeViewEx& tree, const std::string& blockDir);
 
+// A JSON document; a syntax error throws ImportError in German with its line and its column,
+// counted in characters: "kein gültiges JSON: Zeile 3, Spalte 8: unerwartetes Zeichen \"]\"".
+Json ParseJsonDocument(const std::string& utf8);
+
 // A database read from an export document, checked completely before anything is written.
 struct ImportedTexts {
   std::vector<std::pair<std::string, std::string>> files;  // text file name (cp1252), bytes
 };
 // Fills tree (which must be empty) and texts from document; throws ImportError naming the place
-// in the document ("entries[0].children[2].data.QuickKey: ...").
+// in the document ("entries[0].children[2].data.QuickKey: ..."). Besides values that cannot be
+// stored it refuses what the management window never writes: quick keys other than 0-9 and A-Z,
+// abbreviations of other characters than a-z and 0-9, an abbreviation used twice (without regard
+// to case, as the index reads it), a quick key used twice among the entries of one folder.
 void ImportDatabase(const Json& document, TTreeViewEx& tree, ImportedTexts& texts);
 
 }  // namespace fenu::cli

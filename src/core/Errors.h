@@ -23,4 +23,12 @@ class FileError : public FenuError {
   using FenuError::FenuError;
 };
 
+// A store file that is there but cannot be used: unreadable, cut off or not of its kind. The
+// message is the whole text for the user's error box: the file, where reading stopped, and what
+// is left to do. Nothing has been written when it is thrown.
+class DamagedFileError : public FenuError {
+ public:
+  using FenuError::FenuError;
+};
+
 }  // namespace fenu

@@ -175,6 +175,40 @@ std::string WriteErrorText(std::string_view path) {
   return "nach " + std::string(path) + " kann nicht geschrieben werden";
 }
 
+std::optional<std::string> FindProfileDamage(std::string_view bytes, bool wholeLastLine,
+                                             const ProfileValueCheck& check) {
+  std::string section;
+  std::size_t number = 0;
+  for (std::size_t start = 0; start < bytes.size();) {
+    ++number;
+    std::size_t end = start;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+    const std::string_view line = bytes.substr(start, end - start);
+    const std::string where = "Zeile " + std::to_string(number) + " bei Byte " + std::to_string(start);
+    if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos)
+      return "Nullbyte bei Byte " + std::to_string(start + nul) + " (keine Textdatei)";
+    const std::string_view trimmed = Trim(line);
+    if (const auto header = SectionHeader(trimmed)) {
+      section = std::string(*header);
+    } else if (const auto kv = KeyValue(line)) {
+      const bool quoted = kv->value.size() >= 2 && (kv->value.front() == '"' || kv->value.front() == '\'') &&
+                          kv->value.back() == kv->value.front();
+      if (kv->value.size() - (quoted ? 2 : 0) > kMaxProfileValue)
+        return where + ": Wert länger als " + std::to_string(kMaxProfileValue) + " Zeichen";
+      if (check)
+        if (auto problem = check(section, kv->name, kv->value)) return where + ": " + *problem;
+    } else if (!trimmed.empty() && trimmed.front() != ';') {
+      return where + " ist weder Abschnitt noch Eintrag";
+    }
+    if (end == bytes.size()) {
+      if (wholeLastLine) return "unerwartetes Ende der Daten bei Byte " + std::to_string(bytes.size());
+      break;
+    }
+    start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+  }
+  return std::nullopt;
+}
+
 IniDocument IniFile::Load() const {
   const auto bytes = ReadFileBytes(path_);
   return bytes ? IniDocument::Parse(*bytes) : IniDocument();

@@ -4,6 +4,7 @@
 // ignored, the first of duplicate sections and keys wins, one pair of enclosing quotes removed,
 // values read up to 2047 characters, writes replace a value in place and create what is missing.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,5 +79,20 @@ class IniFile {
 };
 
 std::string WriteErrorText(std::string_view path);
+
+// Asked about every "key=value" line (key and value trimmed, quotes kept): what is wrong with the
+// value, or nothing.
+using ProfileValueCheck =
+    std::function<std::optional<std::string>(std::string_view section, std::string_view key, std::string_view value)>;
+
+// Where a profile file that this program writes is damaged, for the stores that must not be used
+// half-read; nothing when it is whole. Damage is what the writer never produces: a NUL byte, a line
+// that is neither blank, a comment, a section header nor "key=value", a value longer than a reader
+// takes (kMaxProfileValue), a value that check refuses and, with wholeLastLine, a last line without
+// its line break (the file was cut off). The text says what and where, with 0-based byte offsets
+// as the tree reader gives them: "Zeile 3 bei Byte 17 ist weder Abschnitt noch Eintrag",
+// "unerwartetes Ende der Daten bei Byte 40".
+std::optional<std::string> FindProfileDamage(std::string_view bytes, bool wholeLastLine,
+                                             const ProfileValueCheck& check = {});
 
 }  // namespace fenu

@@ -10,6 +10,7 @@
 #include "core/Numbers.h"
 #include "insert/Expansion.h"
 #include "store/BlockData.h"
+#include "store/DamagedFiles.h"
 #include "store/Database.h"
 
 namespace fenu {
@@ -47,15 +48,24 @@ bool TfrmListe::FormCreate() {
   btnNoPreviewVisible = panelWidth > 0;
   const bool stick = integer("Stick", 0) != 0;
   databaseFile_ = ResolveStick(appDir_, settings.Value("Main", "CurrentDB").value_or("Standard.adb"), stick);
-  blockDir_ = BlockDirOf(databaseFile_);
   if (!FileExists(databaseFile_)) {
-    // Without a database there is nothing to choose from; the window closes and the program
-    // stays in the tray for the next attempt.
     services_.dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + databaseFile_ + "\" konnte nicht gefunden werden!");
+    // The management window falls back to the dummy database; so does the choice. Without one
+    // there is nothing to choose from: the window closes and the program stays in the tray.
+    databaseFile_ = DummyDatabaseFile(appDir_);
+    if (!FileExists(databaseFile_)) {
+      closed = true;
+      return false;
+    }
+  }
+  blockDir_ = BlockDirOf(databaseFile_);
+  try {
+    LoadDatabaseTree(tree_, databaseFile_);
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
     closed = true;
     return false;
   }
-  tree_.LoadFromFile(databaseFile_);
   ++treeVersion;
   return true;
 }

@@ -61,7 +61,8 @@ class TfrmListe {
   const std::string& BlockDir() const { return blockDir_; }
   const std::string& DatabaseFile() const { return databaseFile_; }
 
-  // Reads the settings and the database; false (after the error box) when there is none.
+  // Reads the settings and the database ([Main] CurrentDB, or the dummy database when that is
+  // missing); false (after the error box) when there is none or it cannot be read.
   bool FormCreate();
   void FormShow();
   void FormClose();

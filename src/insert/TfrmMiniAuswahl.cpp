@@ -1,18 +1,60 @@
 #include "insert/TfrmMiniAuswahl.h"
 
 #include "app/Settings.h"
+#include "core/Errors.h"
+#include "core/FileIo.h"
 #include "core/IniFile.h"
+#include "core/Numbers.h"
 #include "insert/Expansion.h"
 #include "store/BlockData.h"
+#include "store/DamagedFiles.h"
 #include "store/Database.h"
 
 namespace fenu {
+namespace {
 
-std::string TfrmMiniAuswahl::AbbreviationIndex() const {
-  const IniFile settings(SettingsPath(appDir_));
-  return ResolveStick(appDir_, settings.ReadString("Main", "CurDirectDB", "Standard.kdb"),
-                      settings.ReadBool("Main", "Stick", false));
+// Which index the window works from, and the configured database when it is missing.
+struct IndexChoice {
+  std::string index;
+  std::optional<std::string> missingDatabase;
+  bool usable = true;
+};
+
+IndexChoice ChooseIndex(const std::string& appDir) {
+  const IniDocument settings = IniFile(SettingsPath(appDir)).Load();
+  const bool stick = ParseInt(settings.Value("Main", "Stick").value_or("0")).value_or(0) != 0;
+  IndexChoice choice;
+  choice.index = ResolveStick(appDir, settings.Value("Main", "CurDirectDB").value_or("Standard.kdb"), stick);
+  if (FileExists(choice.index)) return choice;
+  const std::string database = ResolveStick(appDir, settings.Value("Main", "CurrentDB").value_or("Standard.adb"), stick);
+  if (FileExists(database)) return choice;  // a database without abbreviations has no index
+  choice.missingDatabase = database;
+  const std::string dummy = DummyDatabaseFile(appDir);
+  if (FileExists(dummy))
+    choice.index = AbbreviationIndexOf(dummy);
+  else
+    choice.usable = false;
+  return choice;
 }
+
+}  // namespace
+
+bool TfrmMiniAuswahl::FormCreate() {
+  const IndexChoice choice = ChooseIndex(appDir_);
+  if (choice.missingDatabase)
+    services_.dialogs.MessageDlg(MsgKind::Error,
+                                 "Die Datenbank \"" + *choice.missingDatabase + "\" konnte nicht gefunden werden!");
+  if (!choice.usable) return false;
+  try {
+    ReadAbbreviationIndex(choice.index);
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return false;
+  }
+  return true;
+}
+
+std::string TfrmMiniAuswahl::AbbreviationIndex() const { return ChooseIndex(appDir_).index; }
 
 std::string TfrmMiniAuswahl::BlockDir() const { return BlockDirOf(AbbreviationIndex()); }
 
@@ -22,14 +64,26 @@ void TfrmMiniAuswahl::txtKurzChange(const std::string& text) {
 }
 
 std::vector<std::string> TfrmMiniAuswahl::Abbreviations() const {
-  return IniFile(AbbreviationIndex()).ReadSection("Main");
+  try {
+    return ReadAbbreviationIndex(AbbreviationIndex()).KeyNames("Main");
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return {};
+  }
 }
 
 void TfrmMiniAuswahl::ListChosen(const std::string& abbreviation) { txtKurzChange(abbreviation); }
 
 bool TfrmMiniAuswahl::btnOKClick() {
-  const std::string blockDir = BlockDir();
-  const auto file = IniFile(AbbreviationIndex()).Load().Value("Main", txtKurz);
+  const std::string index = AbbreviationIndex();
+  const std::string blockDir = BlockDirOf(index);
+  std::optional<std::string> file;
+  try {
+    file = ReadAbbreviationIndex(index).Value("Main", txtKurz);
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return false;
+  }
   if (!file) {
     services_.dialogs.MessageDlg(MsgKind::Error, "Ein Baustein mit diesem Kürzel wurde nicht gefunden!");
     return false;

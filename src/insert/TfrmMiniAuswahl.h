@@ -20,6 +20,10 @@ class TfrmMiniAuswahl {
   std::string txtKurz;
   bool btnOKEnabled = false;
 
+  // Before the window opens: false (after the error box) when there is no database to choose
+  // from or its abbreviation index cannot be read; the window then stays closed.
+  bool FormCreate();
+
   void txtKurzChange(const std::string& text);
   // The abbreviations of the index in file order, for the list window.
   std::vector<std::string> Abbreviations() const;
@@ -28,6 +32,8 @@ class TfrmMiniAuswahl {
   // True when the block was inserted and the window closes.
   bool btnOKClick();
 
+  // [Main] CurDirectDB; when neither it nor the database of [Main] CurrentDB is there, the dummy
+  // database's index, as the management window falls back to that database.
   std::string AbbreviationIndex() const;
   std::string BlockDir() const;
 

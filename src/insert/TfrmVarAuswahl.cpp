@@ -13,6 +13,12 @@ bool TfrmVarAuswahl::FormShow() {
     dialogs_.MessageDlg(MsgKind::Error, "Datei mit den Auswahl-Variablen nicht gefunden! Vorgang abgebrochen.");
     return false;
   }
+  try {
+    store.CheckWhole();
+  } catch (const DamagedFileError& e) {
+    dialogs_.MessageDlg(MsgKind::Error, std::string(e.what()) + " Vorgang abgebrochen.");
+    return false;
+  }
   if (store.VariableExists(name_)) {
     ListBox = store.ReadList(name_);
     Edit1Enabled = !store.ReadRestriction(name_, true);

@@ -29,7 +29,7 @@ class TfrmVarAuswahl {
   bool btnOKEnabled = false;
   bool focusEdit1 = false;
 
-  // False when the dialog closes at once as cancelled (no value file).
+  // False when the dialog closes at once as cancelled (no value file, or a damaged one).
   bool FormShow();
   void ListBoxClick(int index);
   // The result after "Übernehmen" (or a double click); the placeholders asked for as needed.

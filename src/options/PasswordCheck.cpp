@@ -1,6 +1,7 @@
 #include "options/PasswordCheck.h"
 
 #include "app/Settings.h"
+#include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "options/PasswordFile.h"
 #include "store/Database.h"
@@ -14,7 +15,11 @@ std::string CurrentDatabaseFile(std::string_view appDir) {
 }
 
 bool PasswordCheck(IPasswordPrompt& prompt, std::string_view appDir) {
-  const std::optional<std::string> stored = ReadPasswordFile(PasswordFileOf(CurrentDatabaseFile(appDir)));
+  // The password of the database the management window is going to open: when the configured
+  // one is missing, that is the dummy database.
+  std::string database = CurrentDatabaseFile(appDir);
+  if (!FileExists(database)) database = DummyDatabaseFile(appDir);
+  const std::optional<std::string> stored = ReadPasswordFile(PasswordFileOf(database));
   if (!stored || stored->empty()) return true;
   for (;;) {
     std::string entered;

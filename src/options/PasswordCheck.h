@@ -11,9 +11,10 @@ namespace fenu {
 // portable mode ([Main] Stick) its file name inside AppDir's "Daten" folder.
 std::string CurrentDatabaseFile(std::string_view appDir);
 
-// True when the management window may open: the current database has no password file or an
-// empty password, or the user types the stored password (exactly, letter case included). A wrong
-// password asks again; cancelling the dialog refuses access.
+// True when the management window may open: the database it is going to open (the current one,
+// or the dummy database when that is missing) has no password file or an empty password, or the
+// user types the stored password (exactly, letter case included). A wrong password asks again;
+// cancelling the dialog refuses access.
 bool PasswordCheck(IPasswordPrompt& prompt, std::string_view appDir);
 
 }  // namespace fenu

@@ -53,6 +53,16 @@ NodeData BlockData::ToBytes() const {
 
 BlockData NewBlockData() { return BlockData{}; }
 
+bool IsStoredQuickKey(std::string_view key) {
+  return key.empty() || (key.size() == 1 && ((key[0] >= '0' && key[0] <= '9') || (key[0] >= 'A' && key[0] <= 'Z')));
+}
+
+bool IsStoredAbbreviation(std::string_view abbreviation) {
+  return abbreviation.size() <= kAbbreviationField.capacity &&
+         std::all_of(abbreviation.begin(), abbreviation.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+}
+
 std::string MakeBlockId(int day, int month, int year, int hour, int minute, int millisecond) {
   char id[32];
   std::snprintf(id, sizeof id, "%02d%02d%02d%02d%02d%03d", day % 100, month % 100, year % 100, hour % 100,

@@ -48,6 +48,11 @@ struct BlockData {
   bool operator==(const BlockData&) const = default;
 };
 
+// What the management window stores: a QuickKey of one digit 0-9 or capital letter A-Z, an
+// Abbreviation of up to 10 lower-case letters a-z and digits; both may be empty.
+bool IsStoredQuickKey(std::string_view key);
+bool IsStoredAbbreviation(std::string_view abbreviation);
+
 // One field of a block, read as FromBytes reads it.
 std::string ReadBlockField(std::string_view block, BlockField field);
 

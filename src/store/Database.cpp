@@ -10,6 +10,7 @@
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
+#include "store/DamagedFiles.h"
 #include "store/SafeFile.h"
 
 namespace fenu {
@@ -185,22 +186,33 @@ BlockDatabase::BlockDatabase(std::string appDir) : appDir_(std::move(appDir)) { 
 
 void BlockDatabase::OpenDatabase(IDialogs& dialogs, const std::string& path) {
   if (FileExists(path)) {
-    tree_.LoadFromFile(path);
-    if (TreeNode* first = tree_.GetFirstNode()) {
-      tree_.SetSelected(first);
-      first->expanded = true;
-    }
-    databaseFile_ = path;
+    Load(path);
   } else {
     dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + path + "\" konnte nicht gefunden werden!", MsgButtons::Ok);
-    databaseFile_ = DummyDatabaseFile(appDir_);
+    const std::string dummy = DummyDatabaseFile(appDir_);
     // The dummy database keeps its own abbreviation index rather than rewriting another one's.
-    abbreviationIndex_ = AbbreviationIndexOf(databaseFile_);
-    ForceDirectories(ExtractFilePath(databaseFile_));
-    EnsureRoot(kDummyDatabaseName);
-    SaveDatabase(databaseFile_);
+    const std::string dummyIndex = AbbreviationIndexOf(dummy);
+    if (FileExists(dummy)) {
+      // A dummy database that is there holds the user's blocks: it is opened, never written over.
+      Load(dummy);
+    } else {
+      ForceDirectories(ExtractFilePath(dummy));
+      EnsureRoot(kDummyDatabaseName);
+      SaveDatabaseFiles(tree_, dummy, dummyIndex);
+      databaseFile_ = dummy;
+    }
+    abbreviationIndex_ = dummyIndex;
   }
   blockDir_ = BlockDirOf(databaseFile_);
+}
+
+void BlockDatabase::Load(const std::string& path) {
+  LoadDatabaseTree(tree_, path);
+  if (TreeNode* first = tree_.GetFirstNode()) {
+    tree_.SetSelected(first);
+    first->expanded = true;
+  }
+  databaseFile_ = path;
 }
 
 void BlockDatabase::SaveDatabase(const std::string& path) {

@@ -107,10 +107,13 @@ class BlockDatabase {
 
   // Makes path the current database. An existing file is loaded (its first entry selected and
   // expanded). A missing one is reported ("Die Datenbank \"<path>\" konnte nicht gefunden
-  // werden!") and the database "DBDummy" in AppDir's "Daten" folder takes its place: the folder is
-  // created if needed, an empty tree gets the base entry "DBDummy", the abbreviation index becomes
-  // DBDummy.kdb, and the tree is saved there at once. Either way BlockDir follows.
-  // A file that cannot be read or is no tree file throws, leaving everything as it was.
+  // werden!") and the database "DBDummy" in AppDir's "Daten" folder takes its place, with the
+  // abbreviation index DBDummy.kdb: when it exists it is loaded like any other; only when it does
+  // not is it made: the folder is created if needed, an empty tree gets the base entry "DBDummy",
+  // and the tree is saved there at once. Either way BlockDir follows.
+  // A file that cannot be read or is no tree file throws DamagedFileError naming it (and its
+  // backup), leaving everything as it was, in memory and on disk; a dummy database that cannot be
+  // made throws FileError.
   void OpenDatabase(IDialogs& dialogs, const std::string& path);
   // Writes the tree to path with backup and the current abbreviation index (SaveDatabaseFiles);
   // BlockDir becomes path's block folder.
@@ -120,6 +123,9 @@ class BlockDatabase {
   EntryCounts Counts() const { return CountEntries(tree_); }
 
  private:
+  // Loads an existing tree file and makes it the current database.
+  void Load(const std::string& path);
+
   std::string appDir_;
   TTreeViewEx tree_;
   std::string databaseFile_;

@@ -6,6 +6,7 @@
 #include "core/Cp1252.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
+#include "store/DamagedFiles.h"
 #include "store/Database.h"
 
 namespace fenu {
@@ -49,6 +50,13 @@ void CheckEntry(const TreeNode& node, const std::string& blockDir, std::vector<s
   if ((kind == EntryKind::Folder || kind == EntryKind::Block) && !node.data) report("Datenblock fehlt");
   if (node.data && kind != EntryKind::Base && node.data->size() != static_cast<std::size_t>(kBlockDataSize))
     report("Datenblock hat " + std::to_string(node.data->size()) + " statt " + std::to_string(kBlockDataSize) + " Bytes");
+  if (node.data) {
+    const BlockData data = BlockData::FromBytes(*node.data);
+    if (!IsStoredQuickKey(data.quickKey))
+      report("Kurztaste " + Quoted(data.quickKey) + " ist keine Ziffer 0-9 und kein Großbuchstabe A-Z");
+    if (!IsStoredAbbreviation(data.abbreviation))
+      report("Kürzel " + Quoted(data.abbreviation) + " enthält anderes als Kleinbuchstaben a-z und Ziffern 0-9");
+  }
   if (kind != EntryKind::Block) return;
   if (node.HasChildren()) report("Baustein mit Untereinträgen");
   if (!node.data) return;
@@ -118,6 +126,10 @@ void CheckIndex(const TTreeViewEx& tree, const std::string& indexFile, std::vect
   const std::string where = "Kürzel-Index " + Quoted(indexFile) + ": ";
   if (!FileExists(indexFile)) {
     if (!expected.empty()) problems.push_back(where + "fehlt");
+    return;
+  }
+  if (const auto damage = AbbreviationIndexDamage(indexFile)) {
+    problems.push_back(where + "nicht lesbar: " + *damage);
     return;
   }
   std::map<std::string, std::pair<std::string, std::string>> stored;  // upper-cased key, first one wins

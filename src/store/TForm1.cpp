@@ -75,7 +75,7 @@ TForm1::TForm1(Services& services, IForm1Dialogs& dialogs, std::string appDir)
 
 // ---- Opening and closing -----------------------------------------------------------------------
 
-void TForm1::FormCreate() {
+bool TForm1::FormCreate() {
   const IniDocument settings = IniFile(SettingsPath(appDir_)).Load();
   auto text = [&](const char* section, const char* key, const char* def) {
     return settings.Value(section, key).value_or(def);
@@ -95,11 +95,24 @@ void TForm1::FormCreate() {
   databaseFolder_ = ExtractFilePath(databaseFile);
   db_.SetBlockDir(BlockDirOf(databaseFile));
   FileLabel = databaseFile;
-  db_.OpenDatabase(services_.dialogs, databaseFile);
+  if (!OpenDatabaseReporting(databaseFile)) return false;
   FileLabel = db_.DatabaseFile();
   Recount();
   ++treeVersion;
   ShowPageOf(Selected());
+  return true;
+}
+
+bool TForm1::OpenDatabaseReporting(const std::string& path) {
+  try {
+    db_.OpenDatabase(services_.dialogs, path);
+    return true;
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+  } catch (const FileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, std::string("Die Datenbank konnte nicht angelegt werden: ") + e.what());
+  }
+  return false;
 }
 
 bool TForm1::FormCloseQuery() {
@@ -151,8 +164,6 @@ void TForm1::SaveBeforeReplacing() {
   if (ChangedFlag &&
       services_.dialogs.MessageDlg(MsgKind::Confirmation, kAskSave, MsgButtons::YesNoCancel) == MsgResult::Yes)
     SaveCurrentDatabase();
-  // Deletions that were not saved stay undone on disk: the old tree still lists those blocks.
-  pendingDeletions_.clear();
 }
 
 // ---- Selection and pages -----------------------------------------------------------------------
@@ -300,7 +311,7 @@ void TForm1::btnVariableClick(bool memoFocused) {
     return;
   }
   TfrmVariables window(services_, dialogs_.Prompts(), dialogs_.Clock(), dialogs_.Locale(), *this, appDir_);
-  dialogs_.ShowVariables(window);
+  if (window.FormCreate()) dialogs_.ShowVariables(window);
 }
 
 void TForm1::InsertIntoBlockText(std::string_view text, bool atStart) {
@@ -574,6 +585,8 @@ void TForm1::mnuNewDatabaseClick() {
   options.pathMustExist = true;
   std::string path;
   if (services_.dialogs.SaveFile(options, path)) {
+    // Deletions that were not saved stay undone on disk: the old tree still lists those blocks.
+    pendingDeletions_.clear();
     db_.Tree().Clear();
     btnPOkEnabled = btnFOkEnabled = false;
     db_.SetDatabaseFile(path);
@@ -595,8 +608,10 @@ void TForm1::mnuOpenDatabaseClick() {
   SaveBeforeReplacing();
   std::string path;
   if (!services_.dialogs.OpenFile(DatabaseDialog("Textbausteindatei öffnen", databaseFolder_), path)) return;
+  // A database that cannot be read leaves this one loaded, with its edits and deletions.
+  if (!OpenDatabaseReporting(path)) return;
+  pendingDeletions_.clear();
   btnPOkEnabled = btnFOkEnabled = false;
-  db_.OpenDatabase(services_.dialogs, path);
   db_.SetAbbreviationIndex(AbbreviationIndexOf(db_.DatabaseFile()));
   FileLabel = db_.DatabaseFile();
   Recount();

@@ -89,7 +89,9 @@ class TForm1 : private IVariablesHost {
   bool Stick() const { return stick_; }
 
   // --- Opening and closing -------------------------------------------------------------------
-  void FormCreate();
+  // Reads the settings and opens the database; false (after the error box) when it cannot be
+  // read or made, and the window does not open.
+  bool FormCreate();
   // False keeps the window open.
   bool FormCloseQuery();
   void FormClose();
@@ -154,6 +156,9 @@ class TForm1 : private IVariablesHost {
   bool SaveCurrentDatabase();
   // Asks about unsaved changes before another database replaces this one.
   void SaveBeforeReplacing();
+  // Opens path (with the fallback of OpenDatabase); false, after the error box, when nothing
+  // changed because it could not be read or made.
+  bool OpenDatabaseReporting(const std::string& path);
   void Refuse(SoundKind sound, const std::string& message);
   std::string PlainText(const std::string& text) const;
   // IVariablesHost, for the variable editor.

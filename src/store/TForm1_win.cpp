@@ -209,7 +209,6 @@ void TForm1View::OnCreate() {
 }
 
 void TForm1View::OnShow() {
-  logic_.FormCreate();
   splitter_ = logic_.BSplitter;
   // The editor's font: the window's own, changed by what the settings hold.
   LOGFONTW base{};

@@ -308,12 +308,14 @@ void ReadField(Source& source, std::int32_t length, std::string* out) {
 
 template <class Source>
 void TTreeViewEx::Load(Source& source) {
-  // Every level of the file being read: where its records go, how many are left, and whether
-  // they belong to a rejected node and are only skipped.
+  // Every level of the file being read: where its records go, how many are left, whether they
+  // belong to a rejected node and are only skipped, and how many levels deep the enclosing node
+  // lies in the tree (0 for the top level).
   struct Level {
     TreeNode* enclosing;
     std::int32_t remaining;
     bool skip;
+    std::int32_t depth;
   };
   std::unique_ptr<TreeNode> previous = std::move(root_);
   TreeNode* previousSelected = selected_;
@@ -321,7 +323,7 @@ void TTreeViewEx::Load(Source& source) {
   root_->holder_ = true;
   selected_ = nullptr;
   try {
-    std::vector<Level> levels{{nullptr, ReadCount(source), false}};
+    std::vector<Level> levels{{nullptr, ReadCount(source), false, 0}};
     while (!levels.empty()) {
       if (levels.back().remaining == 0) {
         levels.pop_back();
@@ -329,6 +331,7 @@ void TTreeViewEx::Load(Source& source) {
       }
       --levels.back().remaining;
       const Level current = levels.back();
+      const std::uint64_t start = source.Offset();
 
       std::string text;
       ReadField(source, ReadInt(source), current.skip ? nullptr : &text);
@@ -348,12 +351,14 @@ void TTreeViewEx::Load(Source& source) {
       }
       const std::int32_t childCount = ReadCount(source);
       if (current.skip) {
-        if (childCount > 0) levels.push_back({nullptr, childCount, true});
+        if (childCount > 0) levels.push_back({nullptr, childCount, true, 0});
         continue;
       }
 
       // Level decides the place: below the enclosing node, or at the top level.
-      TreeNode& node = AddChild(level > 0 ? current.enclosing : nullptr, std::move(text));
+      TreeNode* const parent = level > 0 ? current.enclosing : nullptr;
+      const std::int32_t depth = parent ? current.depth + 1 : 1;
+      TreeNode& node = AddChild(parent, std::move(text));
       node.imageIndex = imageIndex;
       node.stateIndex = stateIndex;
       node.selectedIndex = selectedIndex;
@@ -361,10 +366,13 @@ void TTreeViewEx::Load(Source& source) {
       bool canLoad = true;
       if (OnNodeLoaded) OnNodeLoaded(*this, node, canLoad);
       if (canLoad) {
-        if (childCount > 0) levels.push_back({&node, childCount, false});
+        if (MaxLevels > 0 && depth > MaxLevels)
+          throw TreeFormatError("Einträge in mehr als " + std::to_string(MaxLevels) + " Ebenen bei Byte " +
+                                std::to_string(start));
+        if (childCount > 0) levels.push_back({&node, childCount, false, depth});
       } else {
         Delete(&node);
-        if (childCount > 0) levels.push_back({nullptr, childCount, true});
+        if (childCount > 0) levels.push_back({nullptr, childCount, true, 0});
       }
     }
     source.Finish();
@@ -381,7 +389,7 @@ void TTreeViewEx::LoadFromStream(std::istream* stream) {
   try {
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what());
+    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what(), e.Reason());
   }
 }
 
@@ -390,7 +398,7 @@ void TTreeViewEx::LoadFromBytes(std::string_view bytes) {
     MemorySource source(bytes);
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what());
+    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what(), e.Reason());
   }
 }
 
@@ -401,7 +409,8 @@ void TTreeViewEx::LoadFromFile(std::string_view fileName) {
     MemorySource source(*bytes);
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError("Die Datei \"" + std::string(fileName) + "\" ist keine gültige Baumdatei: " + e.what());
+    throw TreeFormatError("Die Datei \"" + std::string(fileName) + "\" ist keine gültige Baumdatei: " + e.what(),
+                          e.Reason());
   }
 }
 

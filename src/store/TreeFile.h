@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/Errors.h"
@@ -85,7 +86,14 @@ using TNodeLoadedEvent = std::function<void(TTreeViewEx& sender, TreeNode& node,
 // the byte offset where it was found.
 class TreeFormatError : public FenuError {
  public:
-  using FenuError::FenuError;
+  explicit TreeFormatError(const std::string& reason) : FenuError(reason), reason_(reason) {}
+  TreeFormatError(const std::string& message, std::string reason)
+      : FenuError(message), reason_(std::move(reason)) {}
+  // What is wrong and where, without the file's name: "unerwartetes Ende der Daten bei Byte 75".
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 class TTreeViewEx {
@@ -97,6 +105,9 @@ class TTreeViewEx {
 
   TRequestDataSizeEvent OnRequestDataSize;
   TNodeLoadedEvent OnNodeLoaded;
+  // Loading refuses a file that would give entries in more levels than this (0: any number),
+  // with TreeFormatError at the byte where the first too deep entry starts.
+  std::int32_t MaxLevels = 0;
 
   // Top-level nodes.
   std::size_t TopCount() const { return root_->children_.size(); }

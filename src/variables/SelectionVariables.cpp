@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Cp1252.h"
 #include "core/FileIo.h"
 
 namespace fenu {
@@ -19,6 +20,23 @@ bool NeedsQuotes(std::string_view item) {
   for (const char c : item)
     if (IsControlOrBlank(c) || c == '"' || c == ',') return true;
   return false;
+}
+
+// Base64 as EncodeBase64 writes it: whole groups of four from the alphabet, "=" only as the
+// padding of the last group.
+bool IsWrittenBase64(std::string_view text) {
+  if (text.size() % 4 != 0) return false;
+  std::size_t padding = 0;
+  while (padding < 2 && padding < text.size() && text[text.size() - 1 - padding] == '=') ++padding;
+  const std::string_view body = text.substr(0, text.size() - padding);
+  return body.find_first_not_of(kAlphabet) == std::string_view::npos;
+}
+
+// A value list cut off in the middle is no Base64 the writer makes.
+std::optional<std::string> ValueListDamage(std::string_view, std::string_view key, std::string_view value) {
+  if (EqualsNoCase(key, kValKey) && !IsWrittenBase64(value))
+    return "die Werteliste ist keine vollständige Base64-Kodierung";
+  return std::nullopt;
 }
 
 unsigned SixBits(char c) {
@@ -120,6 +138,19 @@ std::string SelectionVariablesFile(std::string_view appDir) {
 
 bool SelectionVariables::FileExists() const { return fenu::FileExists(ini_.FileName()); }
 
+std::optional<std::string> SelectionVariables::Damage() const {
+  if (!FileExists()) return std::nullopt;
+  const std::optional<std::string> bytes = ReadFileBytes(ini_.FileName());
+  if (!bytes) return "die Datei kann nicht geöffnet werden";
+  return FindProfileDamage(*bytes, false, ValueListDamage);
+}
+
+void SelectionVariables::CheckWhole() const {
+  if (const auto damage = Damage())
+    throw DamagedFileError("Die Datei mit den Auswahl-Variablen \"" + ini_.FileName() +
+                           "\" konnte nicht gelesen werden: " + *damage + ".\r\nDie Datei wurde nicht verändert.");
+}
+
 bool SelectionVariables::VariableExists(std::string_view name) const { return ini_.SectionExists(name); }
 
 std::vector<std::string> SelectionVariables::ReadList(std::string_view name) const {
@@ -139,6 +170,7 @@ void SelectionVariables::WriteList(std::string_view name, const std::vector<std:
   if (!FitsInStore(values))
     throw ValueListTooLong("Die Werteliste der Auswahl-Variable \"" + std::string(name) +
                            "\" ist zu lang und wurde nicht gespeichert.");
+  CheckWhole();
   // The first write creates the file, and the folder Daten\ if it is missing.
   const std::string folder = ExtractFilePath(ini_.FileName());
   if (!folder.empty() && !DirectoryExists(folder) && !ForceDirectories(folder))
@@ -149,7 +181,10 @@ void SelectionVariables::WriteList(std::string_view name, const std::vector<std:
   ini_.Save(document);
 }
 
-void SelectionVariables::DeleteVariable(std::string_view name) { ini_.EraseSection(name); }
+void SelectionVariables::DeleteVariable(std::string_view name) {
+  CheckWhole();
+  ini_.EraseSection(name);
+}
 
 std::vector<std::string> SelectionVariables::VariableNames() const { return ini_.ReadSections(); }
 

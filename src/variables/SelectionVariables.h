@@ -7,6 +7,7 @@
 //   Restrict=1                           1: only a value from the list; 0: free input allowed
 // Every operation reads the file afresh and every write stores it at once; nothing is cached.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,13 @@ class SelectionVariables {
 
   // Whether the file exists at all (the choice prompt reports a missing one).
   bool FileExists() const;
+  // What is wrong with the file, or nothing when it is whole or missing: what FindProfileDamage
+  // finds, and a "Val" that is not Base64 as the writer makes it (whole groups of four, "=" only
+  // as padding at the end), as a value cut off in the middle is not. The reads above stay
+  // tolerant; the windows ask this before they use or change the file.
+  std::optional<std::string> Damage() const;
+  // Throws DamagedFileError, whose text names the file and the damage, when Damage() finds any.
+  void CheckWhole() const;
   // Whether a variable of that name has a section.
   bool VariableExists(std::string_view name) const;
   // The variable's values in list order; none when the variable or its "Val" is missing.
@@ -64,11 +72,12 @@ class SelectionVariables {
   bool ReadRestriction(std::string_view name, bool def) const;
   // Writes "Val" and "Restrict" ("1" or "0"), creating the file and the section as needed.
   // Throws ValueListTooLong, leaving the file unchanged, when the encoded list would be longer
-  // than kMaxEncodedValueList; FileError when the file cannot be written.
+  // than kMaxEncodedValueList; DamagedFileError, writing nothing, when the file is damaged;
+  // FileError when the file cannot be written.
   void WriteList(std::string_view name, const std::vector<std::string>& values, bool restricted);
   // Whether WriteList takes this list.
   static bool FitsInStore(const std::vector<std::string>& values);
-  // Removes the variable's whole section.
+  // Removes the variable's whole section. A damaged file throws DamagedFileError and stays as it is.
   void DeleteVariable(std::string_view name);
   // The names of all variables in file order.
   std::vector<std::string> VariableNames() const;

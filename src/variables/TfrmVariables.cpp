@@ -9,6 +9,7 @@
 #include "core/Numbers.h"
 #include "insert/DateFormat.h"
 #include "insert/VariableTable.h"
+#include "store/DamagedFiles.h"
 #include "store/Database.h"
 #include "variables/TfrmStringListe.h"
 
@@ -52,6 +53,16 @@ TfrmVariables::TfrmVariables(Services& services, IPrompts& prompts, IClock& cloc
       appDir_(std::move(appDir)), store_(SelectionVariablesFile(appDir_)) {}
 
 // ---- Showing and the list ------------------------------------------------------------------------
+
+bool TfrmVariables::FormCreate() {
+  try {
+    store_.CheckWhole();
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return false;
+  }
+  return true;
+}
 
 void TfrmVariables::FormShow() {
   const LocalTime now = clock_.Now();
@@ -124,7 +135,12 @@ void TfrmVariables::LoadTree() {
   // The tree on disk must be the one the management window shows, new blocks included.
   const std::optional<std::string> file = host_.SaveDatabaseForVariables();
   if (!file) return;
-  TreeView.LoadFromFile(*file);
+  try {
+    LoadDatabaseTree(TreeView, *file);
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return;
+  }
   if (TreeNode* first = TreeView.GetFirstNode()) first->expanded = true;
   TreeView.SetSelected(nullptr);
   ++treeVersion;
@@ -189,6 +205,8 @@ void TfrmVariables::WriteCurrentVariable() {
     store_.WriteList(name, lbWerte, cbkRestrict);
   } catch (const ValueListTooLong& e) {
     services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
   }
 }
 
@@ -206,7 +224,12 @@ void TfrmVariables::sbDeleteClick() {
   if (services_.dialogs.MessageDlg(MsgKind::Confirmation, "Variable entgültig löschen?", MsgButtons::YesNo) !=
       MsgResult::Yes)
     return;
-  store_.DeleteVariable(name);
+  try {
+    store_.DeleteVariable(name);
+  } catch (const DamagedFileError& e) {
+    services_.dialogs.MessageDlg(MsgKind::Error, e.what());
+    return;
+  }
   cbxVariable.erase(cbxVariable.begin() + cbxVariableIndex);
   cbxVariableIndex = cbxVariable.empty() ? -1 : 0;
   LoadValues();

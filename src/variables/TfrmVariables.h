@@ -94,6 +94,9 @@ class TfrmVariables {
   std::string Memo1;  // the optional passage
 
   // --- Events -----------------------------------------------------------------------------------
+  // Before the window opens: false (after the error box) when the selection-variable store is
+  // damaged; the editor then stays closed and writes nothing into it.
+  bool FormCreate();
   void FormShow();
   void ListBoxClick(int index);
   void Edit1Change(const std::string& text);

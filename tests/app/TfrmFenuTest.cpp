@@ -154,6 +154,13 @@ TEST(TfrmFenu, GuardKeepsToOneMainWindowAndReleasesItAfterwards) {
   s.fake.log.clear();
   s.shell.mnuArchivVerwaltungClick();
   EXPECT_EQ(s.fake.log, (Lines{"Show TfrmVerwaltung 0"}));
+
+  // A store that cannot be read is told about, and the program goes on with its place free.
+  s.forms.onMainWindow = [](MainWindow, WindowHandle) { throw DamagedFileError("Die Datenbank \"x.bdb\" ..."); };
+  s.fake.log.clear();
+  s.shell.HotkeyMessage(s.shell.Hotkeys().Identifier(1));
+  EXPECT_EQ(s.fake.LogOf("MessageBox"), (Lines{"MessageBox Fehler \"Die Datenbank \"x.bdb\" ...\" -> OK"}));
+  EXPECT_FALSE(s.shell.IsOpen(MainWindow::Liste));
 }
 
 TEST(TfrmFenu, HotkeyWindowOkReregistersAtOnceAndCancelChangesNothing) {

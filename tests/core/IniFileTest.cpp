@@ -110,3 +110,49 @@ TEST(IniFile, RefusedWriteThrowsItsMessageAndKeepsTheFile) {
 
 }  // namespace
 }  // namespace fenu
+
+namespace fenu {
+namespace {
+
+TEST(ProfileDamage, WhatTheWriterProducesIsWhole) {
+  IniDocument doc = IniDocument::Parse("; Kommentar\r\n\r\n[Main]\r\n");
+  doc.SetValue("Main", "mfg", "0102270703045.txt");
+  doc.SetValue("Anrede", "Val", "\"quoted\"");
+  doc.SetValue("Main", "leer", "");
+  EXPECT_EQ(FindProfileDamage(doc.Serialize(), true), std::nullopt);
+  EXPECT_EQ(FindProfileDamage("", true), std::nullopt);
+  EXPECT_EQ(FindProfileDamage("[Main]\na=1\n", true), std::nullopt);  // LF alone ends a line too
+  // A hand-made file may end without a line break where a whole last line is not required.
+  EXPECT_EQ(FindProfileDamage("[Main]\r\na=1", false), std::nullopt);
+  EXPECT_EQ(FindProfileDamage("[Main]\r\na=1", true), "unerwartetes Ende der Daten bei Byte 11");
+}
+
+TEST(ProfileDamage, NamesTheFirstDamageByLineAndByte) {
+  using namespace std::string_literals;
+  struct Case {
+    std::string bytes;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"[Main]\r\na=1\r\n\0\0\0\r\n"s, "Nullbyte bei Byte 13 (keine Textdatei)"},
+      {"[Main]\r\n=ohne Namen\r\n", "Zeile 2 bei Byte 8 ist weder Abschnitt noch Eintrag"},
+      {"[Main]\nkaputt\n[Main", "Zeile 2 bei Byte 7 ist weder Abschnitt noch Eintrag"},
+      {"[Main]\r\na=" + std::string(2047, 'x') + "\r\nb=\"" + std::string(2047, 'x') + "\"\r\nc=" +
+           std::string(2048, 'x') + "\r\n",
+       "Zeile 4 bei Byte 4112: Wert länger als 2047 Zeichen"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FindProfileDamage(c.bytes, false), c.reason) << c.bytes.substr(0, 40);
+
+  // The store's own rule for its values, told the section and the key.
+  const ProfileValueCheck onlyDigits = [](std::string_view section, std::string_view key,
+                                          std::string_view value) -> std::optional<std::string> {
+    if (section == "Zahlen" && key == "n" && value.find_first_not_of("0123456789") != std::string_view::npos)
+      return "keine Zahl";
+    return std::nullopt;
+  };
+  EXPECT_EQ(FindProfileDamage("[Text]\r\nn=x\r\n[Zahlen]\r\nn=12\r\nn=1x\r\n", true, onlyDigits),
+            "Zeile 5 bei Byte 29: keine Zahl");
+}
+
+}  // namespace
+}  // namespace fenu

@@ -5,6 +5,8 @@ asking until the right password or Abbrechen.
 What opens behind the gate is not asserted here, only that the gate lets the user through or
 not."""
 
+import struct
+
 import fenu_e2e as e2e
 from test_shell import CMD_HOTKEYS, shell_window
 
@@ -19,6 +21,12 @@ def password_record(password: str) -> bytes:
     """The 28-byte password file: marker "abcde", length, text (15 bytes), tail."""
     text = password.encode("cp1252")[:15]
     return bytes([5]) + b"abcde" + bytes([len(text)]) + text.ljust(15, b"\0") + bytes(6)
+
+
+def base_only(caption: str) -> bytes:
+    """A database tree file with nothing but its base entry."""
+    name = caption.encode("cp1252")
+    return struct.pack("<ii", 1, len(name)) + name + struct.pack("<iiiiii", 0, 0, -1, 0, -1, 0)
 
 
 def quiet_ini(*main_lines: str) -> str:
@@ -50,6 +58,7 @@ def test_wrong_password_asks_again_and_the_right_one_passes(t):
     # Portable mode: the database is AppDir\Daten\Standard.adb, its password file Standard.zug.
     app = t.make_appdir(ini=quiet_ini("Stick=1"))
     (app / "Daten").mkdir()
+    (app / "Daten" / "Standard.adb").write_bytes(base_only("Standard"))
     (app / "Daten" / "Standard.zug").write_bytes(password_record("Geheim"))
     fenu = t.start_fenu(app)
     d = t.driver
@@ -89,6 +98,7 @@ def test_cancel_opens_nothing_even_with_the_right_password_typed(t):
     # The settings name the database by its full path; the password file lies beside it.
     app = t.make_appdir()
     (app / "Kunden").mkdir()
+    (app / "Kunden" / "Kunden.bdb").write_bytes(base_only("Kunden"))
     (app / "Kunden" / "Kunden.zug").write_bytes(password_record("Geheim"))
     (app / "fenu.ini").write_bytes(
         quiet_ini(f"CurrentDB={e2e.winpath(app / 'Kunden' / 'Kunden.bdb')}")
@@ -125,6 +135,7 @@ def test_cancel_opens_nothing_even_with_the_right_password_typed(t):
 def test_an_empty_password_asks_nothing(t):
     app = t.make_appdir(ini=quiet_ini("Stick=1"))
     (app / "Daten").mkdir()
+    (app / "Daten" / "Standard.adb").write_bytes(base_only("Standard"))
     (app / "Daten" / "Standard.zug").write_bytes(password_record(""))
     fenu = t.start_fenu(app)
     t.driver.post(shell_window(t, fenu)["hwnd"], e2e.WM_COMMAND, CMD_VERWALTUNG, 0)

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "platform/fake/FakeServices.h"
 #include "store/Database.h"
+#include "support/DamagedStores.h"
 #include "support/TempDir.h"
 
 namespace fenu {
@@ -171,6 +174,43 @@ TEST(TfrmListe, AMissingDatabaseClosesTheWindowAndTheProgramGoesOn) {
   EXPECT_FALSE(form.FormCreate());
   EXPECT_TRUE(form.closed);
   EXPECT_EQ(fake.log, (Lines{"MessageBox Fehler \"Die Datenbank \"Standard.adb\" konnte nicht gefunden werden!\" -> OK"}));
+  EXPECT_TRUE(dir.Files().empty());  // nothing made for the choice
+}
+
+TEST(TfrmListe, AMissingDatabaseFallsBackToAnExistingDummyDatabase) {
+  Window w;
+  const std::string dummy = w.dir.Path() + "Daten\\DBDummy.bdb";
+  std::filesystem::rename(w.dir.File("Daten/Kunden.bdb"), w.dir.File("Daten/DBDummy.bdb"));
+  const auto before = w.dir.Files();
+  TfrmListe form{w.fake.services, w.inserter, w.dir.Path(), 77};
+  w.fake.log.clear();
+  EXPECT_TRUE(form.FormCreate());
+  EXPECT_EQ(w.fake.log, (Lines{"MessageBox Fehler \"Die Datenbank \"" + w.dir.Path() +
+                               "Daten/Kunden.bdb\" konnte nicht gefunden werden!\" -> OK"}));
+  EXPECT_EQ(form.DatabaseFile(), dummy);
+  EXPECT_EQ(form.BlockDir(), w.dir.Path() + "Daten\\Bausteine\\");
+  form.FormShow();
+  form.lv_LinkKeyPress('a');
+  EXPECT_EQ(w.inserter.inserted, (Lines{"Leider nein.\r\n@77"}));
+  EXPECT_EQ(w.dir.Files(), before);
+}
+
+TEST(TfrmListe, ADamagedDatabaseIsNamedAndTheWindowStaysClosed) {
+  for (const test::DamagedFile& damaged : test::DamagedTrees()) {
+    SCOPED_TRACE(damaged.name);
+    Window w;
+    w.dir.Write("Daten/Kunden.bdb", damaged.bytes);
+    const auto before = w.dir.Files();
+    TfrmListe form{w.fake.services, w.inserter, w.dir.Path(), 77};
+    w.fake.log.clear();
+    EXPECT_FALSE(form.FormCreate());
+    EXPECT_TRUE(form.closed);
+    // The fixture was saved once: there is no backup to name.
+    EXPECT_EQ(w.fake.log, (Lines{"MessageBox Fehler \"Die Datenbank \"" + w.dir.Path() +
+                                 "Daten/Kunden.bdb\" konnte nicht gelesen werden: " + damaged.reason +
+                                 ".\r\nDie Datei wurde nicht verändert.\" -> OK"}));
+    EXPECT_EQ(w.dir.Files(), before);
+  }
 }
 
 TEST(TfrmSearch, FindsWithoutCaseUmlautsIncludedAndContinuesFromThere) {

@@ -71,5 +71,14 @@ TEST(TfrmVarAuswahl, MissingFileOrVariableAreReported) {
   EXPECT_FALSE(empty.btnOKEnabled);
 }
 
+TEST(TfrmVarAuswahl, ADamagedFileIsNamedAndTheInsertionCancelled) {
+  Dialog d;
+  d.dir.Write("Daten/Auswahl.vdb", std::string(100, '\0'));
+  EXPECT_FALSE(d.Open("Anrede").FormShow());
+  EXPECT_EQ(d.fake.log, (Lines{"MessageBox Fehler \"Die Datei mit den Auswahl-Variablen \"" + d.dir.Path() +
+                               "Daten\\Auswahl.vdb\" konnte nicht gelesen werden: Nullbyte bei Byte 0 (keine Textdatei)."
+                               "\r\nDie Datei wurde nicht verändert. Vorgang abgebrochen.\" -> OK"}));
+}
+
 }  // namespace
 }  // namespace fenu

@@ -5,8 +5,11 @@
 #include <deque>
 
 #include "app/TfrmFenu.h"
+#include "insert/ScriptedPrompts.h"
 #include "options/PasswordFile.h"
 #include "options/TfrmOptions.h"
+#include "platform/fake/FakeClock.h"
+#include "store/TForm1.h"
 #include "support/FakeForms.h"
 #include "support/TempDir.h"
 
@@ -141,9 +144,24 @@ struct Shell {
   TfrmFenu shell{fake.services, forms, dir.Path()};
   Shell() {
     dir.Write("fenu.ini", "[Main]\r\nStick=1\r\n");
+    dir.Write("Daten/Standard.adb", "");
     dir.Write("Daten/Standard.zug", PasswordRecord("Geheim"));
   }
 };
+
+TEST(PasswordCheck, AMissingDatabaseIsGuardedByThePasswordOfTheDummyThatOpensInstead) {
+  test::TempDir dir;
+  dir.Write("fenu.ini", "[Main]\r\nCurrentDB=D:\\Alt\\Kunden.bdb\r\n");  // the folder was moved
+  {
+    ScriptedPrompt nobody{};  // no dummy database yet: the new one has no password
+    EXPECT_TRUE(PasswordCheck(nobody, dir.Path()));
+  }
+  dir.Write("Daten/DBDummy.bdb", "");
+  dir.Write("Daten/DBDummy.zug", PasswordRecord("Dummy"));
+  ScriptedPrompt user{{"Kunden", true}, {"Dummy", true}};
+  EXPECT_TRUE(PasswordCheck(user, dir.Path()));
+  EXPECT_EQ(user.asked, 2);
+}
 
 TEST(PasswordGate, TheManagementWindowOpensOnlyBehindTheRightPassword) {
   Shell s;
@@ -157,6 +175,36 @@ TEST(PasswordGate, TheManagementWindowOpensOnlyBehindTheRightPassword) {
   s.shell.mnuBVerwaltungClick();
   EXPECT_EQ(s.fake.log, Lines{"Show TPasswordDlg \"\" -> Abbrechen"});
   EXPECT_FALSE(s.shell.IsOpen(MainWindow::Form1));
+}
+
+TEST(PasswordGate, ADamagedDatabaseBehindTheGateIsNamedAndTheShellGoesOn) {
+  struct NoDialogs : IForm1Dialogs {
+    ScriptedPrompts prompts;
+    FakeClock clock;
+    void ShowInfo(TfrmInfo&) override {}
+    void ShowOptions(const std::string&) override {}
+    bool ShowVariables(TfrmVariables&) override { return false; }
+    void ShowMemo(const std::string&) override {}
+    IPrompts& Prompts() override { return prompts; }
+    IClock& Clock() override { return clock; }
+    ILocale& Locale() override { return clock; }
+  } dialogs;
+  Shell s;  // Daten\Standard.adb is an empty file
+  const auto before = s.dir.Files();
+  bool opened = true;
+  s.forms.onManagement = [&](bool&) {  // as the real opener does it
+    TForm1 window(s.fake.services, dialogs, s.dir.Path());
+    opened = window.FormCreate();
+  };
+  s.forms.passwordAnswers = {{"Geheim", true}};
+  s.shell.mnuBVerwaltungClick();
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(s.fake.log, (Lines{"Show TPasswordDlg \"Geheim\" -> OK", "Show TForm1",
+                               "MessageBox Fehler \"Die Datenbank \"" + s.dir.Path() +
+                                   "Daten\\Standard.adb\" konnte nicht gelesen werden: unerwartetes Ende der Daten bei "
+                                   "Byte 0.\r\nDie Datei wurde nicht verändert.\" -> OK"}));
+  EXPECT_FALSE(s.shell.IsOpen(MainWindow::Form1));
+  EXPECT_EQ(s.dir.Files(), before);
 }
 
 TEST(PasswordGate, AskingHappensBehindTheGuard) {

@@ -67,5 +67,39 @@ TEST(DatabaseCheck, NamesEveryKindOfEntryProblem) {
             std::vector<std::string>{"Nicht genau ein Basiseintrag auf oberster Ebene: 0 Einträge, davon Basiseinträge: 0"});
 }
 
+TEST(DatabaseCheck, NamesKeysTheManagementWindowWouldNotStoreAndADamagedIndex) {
+  test::TempDir dir;
+  TTreeViewEx tree;
+  UseBlockDataSize(tree);
+  TreeNode& base = tree.AddChild(nullptr, "B");
+  const struct {
+    const char* caption;
+    const char* key;
+    const char* abbreviation;
+  } entries[] = {{"Gut", "Q", "gut1"}, {"Umlaut", "ä", "grüß e"}, {"Klein", "q", "GROSS"}};
+  for (const auto& e : entries) {
+    TreeNode& node = tree.AddChild(&base, e.caption);
+    node.imageIndex = kImageBlock;
+    BlockData data;
+    data.textFileName = std::string(e.caption) + ".txt";
+    data.quickKey = e.key;
+    data.abbreviation = e.abbreviation;
+    SetBlockData(node, data);
+    dir.Write("Bausteine/" + data.textFileName, "");
+  }
+  tree.SaveToFile(dir.File("B.bdb"));
+  dir.Write("B.kdb", "[Main]\r\ngut1=Gut.txt\r\ngrüß e=Umlaut.txt\r\nGROSS=Klein.txt");  // cut off
+
+  EXPECT_EQ(CheckDatabase(dir.File("B.bdb")),
+            (std::vector<std::string>{
+                "\"B\\Umlaut\": Kurztaste \"ä\" ist keine Ziffer 0-9 und kein Großbuchstabe A-Z",
+                "\"B\\Umlaut\": Kürzel \"grüß e\" enthält anderes als Kleinbuchstaben a-z und Ziffern 0-9",
+                "\"B\\Klein\": Kurztaste \"q\" ist keine Ziffer 0-9 und kein Großbuchstabe A-Z",
+                "\"B\\Klein\": Kürzel \"GROSS\" enthält anderes als Kleinbuchstaben a-z und Ziffern 0-9",
+                "Kurztaste \"Q\" mehrfach vergeben unter \"B\": \"Gut\", \"Klein\"",
+                "Kürzel-Index \"" + dir.File("B.kdb") + "\": nicht lesbar: unerwartetes Ende der Daten bei Byte 56",
+            }));
+}
+
 }  // namespace
 }  // namespace fenu

@@ -12,6 +12,7 @@
 #include "core/FileIo.h"
 #include "platform/fake/FakeServices.h"
 #include "store/TreeBytes.h"
+#include "support/DamagedStores.h"
 #include "support/TempDir.h"
 
 namespace fenu {
@@ -174,13 +175,23 @@ TEST(Database, OpenDatabaseLoadsSelectsTheBaseAndFollowsWithTheBlockFolder) {
   EXPECT_EQ(db.Counts().folders, 3);
   EXPECT_EQ(db.Counts().blocks, 4);
 
-  // A damaged file leaves everything as it was.
-  EXPECT_THROW(db.OpenDatabase(fake, kFixtures + "truncated.bdb"), TreeFormatError);
+  // A damaged file is named with the place where reading stopped, and leaves everything as it was.
+  try {
+    db.OpenDatabase(fake, kFixtures + "truncated.bdb");
+    ADD_FAILURE() << "a damaged file was opened";
+  } catch (const DamagedFileError& e) {
+    EXPECT_NE(std::string(e.what()).find("truncated.bdb\" konnte nicht gelesen werden: unerwartetes Ende der Daten bei "
+                                         "Byte 199."),
+              std::string::npos)
+        << e.what();
+  }
   EXPECT_EQ(db.DatabaseFile(), path);
+  EXPECT_EQ(db.BlockDir(), kFixtures + "Kunden/Bausteine\\");
   EXPECT_EQ(db.Tree().Count(), 8u);
+  EXPECT_TRUE(fake.log.empty());
 }
 
-TEST(Database, AMissingDatabaseIsReportedAndTheTreeGoesToDBDummy) {
+TEST(Database, AMissingDatabaseWithoutADummyOneSavesTheLoadedTreeAsDBDummy) {
   test::TempDir dir;
   FakeServices fake;
   std::filesystem::copy(kFixtures + "Kunden", dir.File("Kunden"), std::filesystem::copy_options::recursive);
@@ -201,12 +212,66 @@ TEST(Database, AMissingDatabaseIsReportedAndTheTreeGoesToDBDummy) {
   EXPECT_EQ(dir.Read("Daten/DBDummy.kdb"), *ReadFileBytes(kFixtures + "Kunden/Kunden.kdb"));
   EXPECT_EQ(dir.Read("Kunden/Kunden.kdb"), *ReadFileBytes(kFixtures + "Kunden/Kunden.kdb"));
 
-  // With nothing loaded, the dummy gets its own base entry.
-  BlockDatabase empty(dir.Path());
+  // With nothing loaded, a new dummy gets its own base entry.
+  test::TempDir fresh;
+  BlockDatabase empty(fresh.Path());
   empty.OpenDatabase(fake, missing);
-  EXPECT_EQ(dir.Read("Daten/DBDummy.bdb"), I32(1) + Record("DBDummy", 0, 0, -1, 0, std::nullopt));
-  EXPECT_EQ(dir.Read("Daten/DBDummy.bup"), *ReadFileBytes(kFixtures + "Kunden/Kunden.bdb"));
-  EXPECT_FALSE(FileExists(dir.File("Daten/DBDummy.kdb")));
+  EXPECT_EQ(fresh.Files(), (std::map<std::string, std::string>{
+                               {"Daten/DBDummy.bdb", I32(1) + Record("DBDummy", 0, 0, -1, 0, std::nullopt)}}));
+  EXPECT_EQ(empty.Tree().Selected(), empty.Tree().GetFirstNode());
+}
+
+// Daten\DBDummy.* as a user fills them: the Kunden database under the dummy's name.
+void PlaceFilledDummy(const test::TempDir& dir) {
+  for (const char* ext : {".bdb", ".kdb"})
+    dir.Write(std::string("Daten/DBDummy") + ext, *ReadFileBytes(kFixtures + "Kunden/Kunden" + ext));
+  dir.Write("Daten/DBDummy.bup", *ReadFileBytes(kFixtures + "Kunden/Kunden.bdb"));
+  std::filesystem::copy(kFixtures + "Kunden/Bausteine", dir.File("Daten/Bausteine"));
+}
+
+TEST(Database, AnExistingDummyDatabaseIsOpenedAndNeverWrittenOver) {
+  // Nothing loaded yet (the management window opening), or another database loaded (the menu).
+  for (const bool loaded : {false, true}) {
+    SCOPED_TRACE(loaded ? "another database loaded" : "nothing loaded");
+    test::TempDir dir;
+    FakeServices fake;
+    PlaceFilledDummy(dir);
+    dir.Write("Anders/Anders.bdb", I32(1) + Record("Anders", 0, 0, -1, 0, std::nullopt));
+    const auto before = dir.Files();
+    BlockDatabase db(dir.Path());
+    if (loaded) db.OpenDatabase(fake, dir.File("Anders/Anders.bdb"));
+    db.SetAbbreviationIndex(dir.File("Anders/Anders.kdb"));
+
+    const std::string missing = "E:\\Fenu\\Daten\\Kunden.bdb";  // the folder was moved
+    db.OpenDatabase(fake, missing);
+    EXPECT_EQ(fake.log, std::vector<std::string>{"MessageBox Fehler \"Die Datenbank \"" + missing +
+                                                 "\" konnte nicht gefunden werden!\" -> OK"});
+    EXPECT_EQ(db.DatabaseFile(), dir.File("Daten\\DBDummy.bdb"));
+    EXPECT_EQ(db.AbbreviationIndex(), dir.File("Daten\\DBDummy.kdb"));
+    EXPECT_EQ(db.BlockDir(), dir.File("Daten\\Bausteine\\"));
+    EXPECT_EQ(db.Tree().GetFirstNode()->text, "Kunden");
+    EXPECT_EQ(db.Tree().Selected(), db.Tree().GetFirstNode());
+    EXPECT_EQ(db.Counts().blocks, 4);
+    EXPECT_EQ(dir.Files(), before);
+  }
+}
+
+TEST(Database, ADamagedDummyDatabaseIsReportedAndNothingChanges) {
+  for (const test::DamagedFile& damaged : test::DamagedTrees()) {
+    SCOPED_TRACE(damaged.name);
+    test::TempDir dir;
+    FakeServices fake;
+    PlaceFilledDummy(dir);
+    dir.Write("Daten/DBDummy.bdb", damaged.bytes);
+    const auto before = dir.Files();
+    BlockDatabase db(dir.Path());
+    db.SetAbbreviationIndex(dir.File("Daten/DBDummy.kdb"));
+    EXPECT_THROW(db.OpenDatabase(fake, dir.File("fehlt.bdb")), DamagedFileError);
+    EXPECT_EQ(fake.log.size(), 1u);  // "konnte nicht gefunden werden"
+    EXPECT_TRUE(db.Tree().Empty());
+    EXPECT_EQ(db.DatabaseFile(), "");
+    EXPECT_EQ(dir.Files(), before);
+  }
 }
 
 TEST(Database, NamesAndPlacesOfTheFiles) {

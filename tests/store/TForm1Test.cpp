@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
 #include "core/FileIo.h"
 #include "insert/ScriptedPrompts.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
 #include "store/TreeOps.h"
+#include "support/DamagedStores.h"
 #include "support/TempDir.h"
 #include "tools/TfrmInfo.h"
 
@@ -126,6 +130,139 @@ TEST(TForm1, AMissingDatabaseOpensDBDummy) {
   EXPECT_EQ(form.FileLabel, dir.Path() + "Daten\\DBDummy.bdb");
   EXPECT_TRUE(FileExists(dir.Path() + "Daten/DBDummy.bdb"));
   EXPECT_EQ(form.Tree().GetFirstNode()->text, "DBDummy");
+}
+
+const std::string kFixtures = std::string(FENU_FIXTURES) + "/store/";
+
+// Daten\DBDummy.* as a user fills them: the Kunden database under the dummy's name, with its
+// backup and texts.
+void PlaceFilledDummy(const test::TempDir& dir) {
+  for (const char* ext : {".bdb", ".kdb"})
+    dir.Write(std::string("Daten/DBDummy") + ext, *ReadFileBytes(kFixtures + "Kunden/Kunden" + ext));
+  dir.Write("Daten/DBDummy.bup", *ReadFileBytes(kFixtures + "Kunden/Kunden.bdb"));
+  std::filesystem::copy(kFixtures + "Kunden/Bausteine", dir.File("Daten/Bausteine"));
+}
+
+// The files of the program folder apart from the settings, which the window writes on closing.
+std::map<std::string, std::string> DataFiles(const test::TempDir& dir) {
+  auto files = dir.Files();
+  files.erase("fenu.ini");
+  return files;
+}
+
+TEST(TForm1, AnExistingDummyDatabaseOpensAsItIsWhenTheConfiguredOneIsMissing) {
+  const struct {
+    const char* settings;
+    const char* named;
+  } cases[] = {
+      {"", "Standard.adb"},
+      // The program folder was moved to another drive.
+      {"CurrentDB=E:\\Fenu\\Daten\\Kunden.bdb\r\nCurDirectDB=E:\\Fenu\\Daten\\Kunden.kdb\r\n",
+       "E:\\Fenu\\Daten\\Kunden.bdb"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.named);
+    test::TempDir dir;
+    PlaceFilledDummy(dir);
+    dir.Write("fenu.ini", std::string("[Main]\r\n") + c.settings);
+    const auto before = DataFiles(dir);
+    FakeServices fake;
+    FakeForm1Dialogs dialogs{fake};
+    TForm1 form{fake.services, dialogs, dir.Path()};
+    EXPECT_TRUE(form.FormCreate());
+    EXPECT_EQ(fake.log,
+              (Lines{"MessageBox Fehler \"Die Datenbank \"" + std::string(c.named) + "\" konnte nicht gefunden werden!\" -> OK"}));
+    EXPECT_EQ(form.FileLabel, dir.Path() + "Daten\\DBDummy.bdb");
+    EXPECT_EQ((Lines{form.Label17, form.Label18}), (Lines{"3", "4"}));
+    EXPECT_TRUE(form.FormCloseQuery());  // nothing changed, nothing asked
+    form.FormClose();
+    EXPECT_EQ(fake.log.size(), 1u);
+    EXPECT_EQ(DataFiles(dir), before);
+    EXPECT_NE(dir.Read("fenu.ini").find("CurrentDB=" + dir.Path() + "Daten\\DBDummy.bdb\r\nCurDirectDB=" + dir.Path() +
+                                        "Daten\\DBDummy.kdb"),
+              std::string::npos);
+  }
+}
+
+TEST(TForm1, ADamagedDatabaseIsNamedAndTheWindowStaysClosed) {
+  for (const test::DamagedFile& damaged : test::DamagedTrees()) {
+    SCOPED_TRACE(damaged.name);
+    test::TempDir dir;
+    dir.Write("Daten/Kunden.bdb", damaged.bytes);
+    dir.Write("Daten/Kunden.bup", *ReadFileBytes(kFixtures + "Kunden/Kunden.bdb"));
+    dir.Write("Daten/Kunden.kdb", *ReadFileBytes(kFixtures + "Kunden/Kunden.kdb"));
+    const std::string db = dir.Path() + "Daten\\Kunden.bdb";
+    dir.Write("fenu.ini", "[Main]\r\nCurrentDB=" + db + "\r\nCurDirectDB=" + dir.Path() + "Daten\\Kunden.kdb\r\n");
+    const auto before = dir.Files();
+    FakeServices fake;
+    FakeForm1Dialogs dialogs{fake};
+    TForm1 form{fake.services, dialogs, dir.Path()};
+    EXPECT_FALSE(form.FormCreate());
+    ASSERT_EQ(fake.log.size(), 1u);
+    const std::string& box = fake.log[0];
+    EXPECT_EQ(box.rfind("MessageBox Fehler \"Die Datenbank \"" + db + "\" konnte nicht gelesen werden: " + damaged.reason +
+                            ".\r\n",
+                        0),
+              0u)
+        << box;
+    EXPECT_NE(box.find("Eine lesbare Sicherung"), std::string::npos);
+    EXPECT_NE(box.find("\"" + dir.Path() + "Daten\\Kunden.bup\""), std::string::npos);
+    EXPECT_EQ(dir.Files(), before);
+  }
+}
+
+TEST(TForm1, OpeningADamagedOrMissingDatabaseThroughTheMenuWritesNothing) {
+  Window w;
+  w.form.Select(w.Find("Intern"));
+  w.fake.messageAnswers = {MsgResult::Yes};
+  w.form.but_RemoveClick();  // an unsaved deletion
+  ASSERT_TRUE(w.form.ChangedFlag);
+  w.dir.Write("Daten/Kaputt.bdb", *ReadFileBytes(kFixtures + "truncated.bdb"));
+  const std::string damaged = w.dir.Path() + "Daten/Kaputt.bdb";
+  auto before = w.dir.Files();
+  w.fake.log.clear();
+  w.fake.messageAnswers = {MsgResult::No};
+  w.fake.fileAnswers = {damaged};
+  w.form.mnuOpenDatabaseClick();
+  ASSERT_EQ(w.fake.log.size(), 3u);  // save?, the open dialog, the error
+  EXPECT_EQ(w.fake.log[2].rfind("MessageBox Fehler \"Die Datenbank \"" + damaged +
+                                    "\" konnte nicht gelesen werden: unerwartetes Ende der Daten bei Byte 199.",
+                                0),
+            0u)
+      << w.fake.log[2];
+  // The database that was open stays, with its changes.
+  EXPECT_EQ(w.form.FileLabel, w.Db());
+  EXPECT_EQ(w.Find("Intern"), nullptr);
+  EXPECT_TRUE(w.form.ChangedFlag);
+  EXPECT_EQ(w.dir.Files(), before);
+
+  // A missing file while a filled dummy database exists: that one opens as it is.
+  PlaceFilledDummy(w.dir);
+  before = w.dir.Files();
+  w.fake.log.clear();
+  w.fake.messageAnswers = {MsgResult::No};
+  w.fake.fileAnswers = {w.dir.Path() + "Daten/Weg.bdb"};
+  w.form.mnuOpenDatabaseClick();
+  EXPECT_EQ(w.fake.log.back(),
+            "MessageBox Fehler \"Die Datenbank \"" + w.dir.Path() + "Daten/Weg.bdb\" konnte nicht gefunden werden!\" -> OK");
+  EXPECT_EQ(w.form.FileLabel, w.dir.Path() + "Daten\\DBDummy.bdb");
+  EXPECT_EQ(w.form.Database().AbbreviationIndex(), w.dir.Path() + "Daten\\DBDummy.kdb");
+  EXPECT_EQ(w.form.Label18, "4");
+  EXPECT_EQ(w.dir.Files(), before);
+}
+
+TEST(TForm1, AFailedOpenKeepsTheDeletionsThatTheNextSaveCarriesOut) {
+  Window w;
+  w.form.Select(w.Find("Intern"));
+  w.fake.messageAnswers = {MsgResult::Yes};
+  w.form.but_RemoveClick();
+  w.dir.Write("Daten/Kaputt.bdb", std::string(64, '\0'));
+  w.fake.messageAnswers = {MsgResult::No};
+  w.fake.fileAnswers = {w.dir.Path() + "Daten/Kaputt.bdb"};
+  w.form.mnuOpenDatabaseClick();
+  ASSERT_TRUE(FileExists(w.Blocks() + "2222222222222.txt"));
+  w.form.mnuSaveDatabaseClick();
+  EXPECT_FALSE(FileExists(w.Blocks() + "2222222222222.txt"));
 }
 
 TEST(TForm1, ClashingQuickKeyIsRefusedAndAskedAboutWhenLeaving) {
@@ -431,6 +568,19 @@ TEST(TForm1Variables, OpensOnlyWithTheCaretInTheBlockText) {
   EXPECT_EQ(w.fake.log, (Lines{"Show TfrmVariables"}));
   EXPECT_FALSE(w.form.btnPOkEnabled);
   EXPECT_FALSE(w.form.ChangedFlag);
+}
+
+TEST(TForm1Variables, ADamagedSelectionVariableStoreKeepsTheEditorClosed) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  const std::string store = "[Anrede]\r\nVal=SGVycixG\r\nRestrict=1\r\n[Titel]\r\nVal=RHI";  // cut off
+  w.dir.Write("Daten/Auswahl.vdb", store);
+  w.fake.log.clear();
+  w.form.btnVariableClick(true);
+  EXPECT_EQ(w.fake.log, (Lines{"MessageBox Fehler \"Die Datei mit den Auswahl-Variablen \"" + w.dir.Path() +
+                               "Daten\\Auswahl.vdb\" konnte nicht gelesen werden: Zeile 5 bei Byte 45: die Werteliste ist "
+                               "keine vollständige Base64-Kodierung.\r\nDie Datei wurde nicht verändert.\" -> OK"}));
+  EXPECT_EQ(w.dir.Read("Daten/Auswahl.vdb"), store);
 }
 
 TEST(TForm1Variables, MarkerGoesToTheCaretWithoutReplacingTheSelection) {

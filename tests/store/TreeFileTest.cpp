@@ -139,6 +139,29 @@ TEST(TreeFile, TheStoredLevelDecidesWhereARecordGoes) {
   EXPECT_EQ(Outline(tree), "A 0/-1/0 -\n  D 0/-1/0 -\nB 0/-1/0 -\n  C 0/-1/0 -\n");
 }
 
+TEST(TreeFile, ALimitOnTheLevelsCountsWhereTheRecordsGo) {
+  // The same file: nested three deep, but C lands two levels deep, below B at the top.
+  const std::string bytes = TreeOf({Record("A", 2, 0, -1, 0, std::nullopt,
+                                           {Record("B", 0, 0, -1, 0, std::nullopt, {Record("C", 5, 0, -1, 0, std::nullopt)}),
+                                            Record("D", 1, 0, -1, 0, std::nullopt)})});
+  TTreeViewEx tree;
+  tree.MaxLevels = 2;
+  tree.LoadFromBytes(bytes);
+  EXPECT_EQ(tree.Count(), 4u);
+
+  TTreeViewEx shallow;
+  shallow.MaxLevels = 1;
+  shallow.AddChild(nullptr, "bisher");
+  // C, the first entry below another, starts after the count and the 29 bytes each of A and B.
+  try {
+    shallow.LoadFromBytes(bytes);
+    ADD_FAILURE() << "loaded two levels";
+  } catch (const TreeFormatError& e) {
+    EXPECT_EQ(e.Reason(), "Einträge in mehr als 1 Ebenen bei Byte 62");
+  }
+  EXPECT_EQ(shallow.Count(), 1u);
+}
+
 TEST(TreeFile, ARejectedNodeTakesItsWholeSubtreeAlong) {
   const std::string bytes = TreeOf({Record(
       "Basis", 0, 0, -1, 0, std::nullopt,

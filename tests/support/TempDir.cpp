@@ -33,4 +33,14 @@ void TempDir::Write(const std::string& name, const std::string& bytes) const {
   out << bytes;
 }
 
+std::map<std::string, std::string> TempDir::Files() const {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_))
+    if (entry.is_regular_file()) {
+      const std::string name = std::filesystem::relative(entry.path(), dir_).generic_string();
+      files[name] = Read(name);
+    }
+  return files;
+}
+
 }  // namespace fenu::test

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder per test, removed afterwards; paths in the system's form with a trailing separator.
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace fenu::test {
@@ -18,6 +19,9 @@ class TempDir {
 
   std::string Read(const std::string& name) const;
   void Write(const std::string& name, const std::string& bytes) const;
+  // Every file below the folder by its relative path ("Daten/Kunden.bdb"), with its bytes: what
+  // a test compares to show that nothing on disk changed.
+  std::map<std::string, std::string> Files() const;
 
  private:
   std::filesystem::path dir_;

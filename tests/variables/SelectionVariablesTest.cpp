@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
+#include "support/DamagedStores.h"
 #include "support/TempDir.h"
 
 namespace fenu {
@@ -178,6 +181,38 @@ TEST_F(SelectionVariablesTest, ListTooLongToReadBackIsNotWritten) {
   const std::string before = dir.Read("Daten/Auswahl.vdb");
   EXPECT_THROW(store.WriteList("Lang", tooLong, false), ValueListTooLong);
   EXPECT_EQ(dir.Read("Daten/Auswahl.vdb"), before);
+}
+
+TEST_F(SelectionVariablesTest, ADamagedFileIsFoundAndNeverWrittenInto) {
+  store.WriteList("Anrede", {"Herr", "Frau"}, true);
+  store.WriteList("Leer", {}, false);
+  EXPECT_EQ(store.Damage(), std::nullopt);  // what the writer writes is whole
+  const std::string whole = dir.Read("Daten/Auswahl.vdb");
+
+  std::vector<test::DamagedFile> cases = test::DamagedProfiles();
+  const std::size_t cut = whole.find("Restrict") - 3;  // in the middle of the first value list
+  cases.push_back({"cut off in a value list", whole.substr(0, cut),
+                   "Zeile 2 bei Byte 10: die Werteliste ist keine vollständige Base64-Kodierung"});
+  cases.push_back({"padding inside a value list", "[A]\r\nVal=SG==VyLA==\r\n",
+                   "Zeile 2 bei Byte 5: die Werteliste ist keine vollständige Base64-Kodierung"});
+  for (const test::DamagedFile& damaged : cases) {
+    SCOPED_TRACE(damaged.name);
+    dir.Write("Daten/Auswahl.vdb", damaged.bytes);
+    EXPECT_EQ(store.Damage(), damaged.reason);
+    const std::string message = "Die Datei mit den Auswahl-Variablen \"" + store.FileName() +
+                                "\" konnte nicht gelesen werden: " + damaged.reason +
+                                ".\r\nDie Datei wurde nicht verändert.";
+    for (const auto& change : std::vector<std::function<void()>>{[&] { store.WriteList("Anrede", {"Dr."}, true); },
+                                                                 [&] { store.DeleteVariable("Anrede"); }}) {
+      try {
+        change();
+        ADD_FAILURE() << "written into a damaged file";
+      } catch (const DamagedFileError& e) {
+        EXPECT_EQ(e.what(), message);
+      }
+      EXPECT_EQ(dir.Read("Daten/Auswahl.vdb"), damaged.bytes);
+    }
+  }
 }
 
 }  // namespace

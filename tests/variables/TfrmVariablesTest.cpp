@@ -8,6 +8,7 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
 #include "store/Database.h"
+#include "support/DamagedStores.h"
 #include "support/TempDir.h"
 #include "variables/TfrmStringListe.h"
 
@@ -370,6 +371,50 @@ TEST(TfrmVariables, DeletingAVariableAsksAndSelectsTheFirstRemaining) {
   e.form.sbEditItemClick([](TfrmStringListe&) { return true; });
   EXPECT_EQ(e.fake.log.size(), 1u);
   EXPECT_TRUE(e.Store().VariableNames().empty());
+}
+
+TEST(TfrmVariables, ADamagedStoreKeepsTheEditorClosedAndIsNotWrittenInto) {
+  Editor e;
+  EXPECT_TRUE(e.form.FormCreate());  // no store yet
+  e.Store().WriteList("Anrede", {"Herr"}, true);
+  EXPECT_TRUE(e.form.FormCreate());
+  EXPECT_TRUE(e.fake.log.empty());
+
+  const std::string damaged = "[Anrede]\r\nVal=SGVy\r\nRestrict=1\r\n" + std::string(4, '\0');
+  e.dir.Write("Daten/Auswahl.vdb", damaged);
+  const std::string box = "MessageBox Fehler \"Die Datei mit den Auswahl-Variablen \"" + e.dir.Path() +
+                          "Daten\\Auswahl.vdb\" konnte nicht gelesen werden: Nullbyte bei Byte 32 (keine Textdatei)."
+                          "\r\nDie Datei wurde nicht verändert.\" -> OK";
+  EXPECT_FALSE(e.form.FormCreate());
+  EXPECT_EQ(e.fake.log, List{box});
+
+  // Damaged while the editor is open: saving and deleting say so and leave the file alone.
+  e.fake.log.clear();
+  e.form.ListBoxClick(kItemAuswahl);
+  e.form.sbSaveClick();
+  e.fake.messageAnswers = {MsgResult::Yes};
+  e.form.sbDeleteClick();
+  EXPECT_EQ(e.fake.log, (List{box, "MessageBox Bestätigung \"Variable entgültig löschen?\" -> Ja", box}));
+  EXPECT_EQ(e.form.cbxVariable, List{"Anrede"});
+  EXPECT_EQ(e.dir.Read("Daten/Auswahl.vdb"), damaged);
+}
+
+TEST(TfrmVariables, ADamagedDatabaseLeavesTheBlockTreeEmpty) {
+  for (const test::DamagedFile& damaged : test::DamagedTrees()) {
+    SCOPED_TRACE(damaged.name);
+    Editor e;
+    e.dir.Write("Daten/Kunden.bdb", damaged.bytes);
+    e.form.ListBoxClick(kItemBausteinText);
+    ASSERT_EQ(e.fake.log.size(), 2u);
+    EXPECT_EQ(e.fake.log[0], "SaveDatabase");
+    EXPECT_EQ(e.fake.log[1].rfind("MessageBox Fehler \"Die Datenbank \"" + e.host.databaseFile +
+                                      "\" konnte nicht gelesen werden: " + damaged.reason + ".",
+                                  0),
+              0u)
+        << e.fake.log[1];
+    EXPECT_TRUE(e.form.TreeView.Empty());
+    EXPECT_FALSE(e.form.Marker().has_value());
+  }
 }
 
 TEST(TfrmVariables, HilfeOpensContextThree) {
