@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include <utility>
 
@@ -11,10 +12,12 @@
 #include "core/Errors.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"
+#include "ui/win32/Dpi_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/TextFit_win.h"
 
 namespace fenu {
 namespace {
@@ -148,7 +151,7 @@ void TForm1View::OnCreate() {
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                          0, 0, 10, 10);
-  images_ = ui::CreateTreeImages(GetSystemMetrics(SM_CXSMICON));
+  images_ = ui::CreateTreeImages(ui::SmallIconSize());
   TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
   AddButton(but_AddFolder, "Neuer Ordner", 0, 0, 10, 10);
   AddButton(but_AddFile, "Neuer Baustein", 0, 0, 10, 10);
@@ -198,10 +201,7 @@ void TForm1View::OnCreate() {
   AddButton(btnVariable, "Variable", 0, 0, 10, 10);
   AddButton(btnPreview, "Vorschau", 0, 0, 10, 10);
 
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  SendMessageW(status, SB_SIMPLE, TRUE, 0);
+  AddStatusBar(StatusBar);
 
   for (int id : {static_cast<int>(txtPName), static_cast<int>(txtPShort), static_cast<int>(txtPLong),
                  static_cast<int>(txtFName), static_cast<int>(txtFShort), static_cast<int>(Memo1)})
@@ -247,14 +247,14 @@ void TForm1View::OnResize(int width, int height) {
   MoveWindow(Item(Label21), 0, 0, width, bar, TRUE);
   MoveWindow(GetDlgItem(Item(Label21), Label8), width / 2, 0, width / 2, bar, TRUE);
 
-  const int treeWidth = Scale(std::max(splitter_, kMinTreeWidth));
+  // The tree side is at least as wide as its three buttons need.
+  const std::initializer_list<HWND> treeButtons = {Item(but_AddFolder), Item(but_AddFile), Item(but_Remove)};
+  const int treeWidth = std::max(Scale(std::max(splitter_, kMinTreeWidth)), ui::RowWidth(treeButtons, s4) + s8);
   const int bottom = height - statusHeight;
   const int buttonHeight = Scale(26);
   const int buttonTop = bottom - buttonHeight - s4;
   MoveWindow(Item(tv_eg5), s4, bar + s4, treeWidth - s8, buttonTop - bar - s8, TRUE);
-  const int buttonWidth = (treeWidth - s8 - 2 * s4) / 3;
-  for (int i = 0; i < 3; ++i)
-    MoveWindow(Item(but_AddFolder + i), s4 + i * (buttonWidth + s4), buttonTop, buttonWidth, buttonHeight, TRUE);
+  ui::PlaceRow(treeButtons, s4, buttonTop, treeWidth - s8, buttonHeight, s4);
   MoveWindow(Item(Splitter1), treeWidth, bar, Scale(5), bottom - bar, TRUE);
 
   const int x = treeWidth + Scale(5) + s8;
@@ -266,35 +266,42 @@ void TForm1View::OnResize(int width, int height) {
   place(lblDatabase, 0, 66, -1, 18);
   place(FileLabel, 0, 86, -1, 18);
   place(lblCount, 0, 120, -1, 18);
-  place(lblFolders, 16, 142, 90, 18);
-  place(Label17, 110, 142, 80, 18);
-  place(lblBlocks, 16, 164, 90, 18);
-  place(Label18, 110, 164, 80, 18);
+  const int countColumn = ui::ColumnWidth({Item(lblFolders), Item(lblBlocks)}, Scale(90));
+  for (const auto& [label, value, top] : {std::tuple{lblFolders, Label17, 142}, std::tuple{lblBlocks, Label18, 164}}) {
+    MoveWindow(Item(label), x + Scale(16), Scale(top), countColumn, Scale(18), TRUE);
+    MoveWindow(Item(value), x + Scale(20) + countColumn, Scale(top), Scale(80), Scale(18), TRUE);
+  }
   place(lblTip, 0, 200, -1, 18);
   place(lblTipText, 0, 220, -1, 60);
 
+  // Labels above their fields; each column as wide as its label or field needs.
+  const int gap = Scale(10);
+  auto column = [&](int left, int label, int field, int wish, int fieldWidth, int fieldHeight) {
+    // An edit field scrolls its text; a drop-down list must show its longest entry.
+    const HWND measured = field == cbxPShow ? Item(field) : nullptr;
+    const int columnWidth = ui::ColumnWidth({Item(label), measured}, Scale(wish));
+    MoveWindow(Item(label), left, Scale(66), columnWidth, Scale(18), TRUE);
+    MoveWindow(Item(field), left, Scale(86), fieldWidth < 0 ? columnWidth : Scale(fieldWidth), Scale(fieldHeight), TRUE);
+    return left + columnWidth + gap;
+  };
   place(lblFolderTitle, 0, 36, -1, 20);
-  place(lblFName, 0, 66, 300, 18);
-  place(txtFName, 0, 86, 300, 23);
-  place(lblFShort, 0, 118, 120, 18);
+  column(x, lblFName, txtFName, 300, -1, 23);
+  const int fShortLabel = ui::ColumnWidth({Item(lblFShort)}, Scale(120));
+  MoveWindow(Item(lblFShort), x, Scale(118), fShortLabel, Scale(18), TRUE);
   place(txtFShort, 0, 138, 40, 23);
-  place(btnFOk, 0, 176, 100, 26);
+  MoveWindow(Item(btnFOk), x, Scale(176), ui::ColumnWidth({Item(btnFOk)}, Scale(100)), Scale(26), TRUE);
 
   place(lblFileTitle, 0, 36, -1, 20);
-  place(lblPName, 0, 66, 170, 18);
-  place(txtPName, 0, 86, 170, 23);
-  place(lblPShort, 180, 66, 60, 18);
-  place(txtPShort, 180, 86, 40, 23);
-  place(lblPLong, 230, 66, 90, 18);
-  place(txtPLong, 230, 86, 90, 23);
-  place(lblPShow, 330, 66, 70, 18);
-  place(cbxPShow, 330, 86, 70, 120);
+  int left = column(x, lblPName, txtPName, 170, -1, 23);
+  left = column(left, lblPShort, txtPShort, 40, 40, 23);
+  left = column(left, lblPLong, txtPLong, 90, -1, 23);
+  column(left, lblPShow, cbxPShow, 70, -1, 120);
   place(lblMemo, 0, 122, 120, 18);
-  MoveWindow(Item(btnPOk), x + w - Scale(100), Scale(116), Scale(100), Scale(26), TRUE);
+  const int applyWidth = ui::ColumnWidth({Item(btnPOk)}, Scale(100));
+  MoveWindow(Item(btnPOk), x + w - applyWidth, Scale(116), applyWidth, Scale(26), TRUE);
   const int memoTop = Scale(146);
   MoveWindow(Item(Memo1), x, memoTop, w, buttonTop - memoTop - s4, TRUE);
-  MoveWindow(Item(btnVariable), x, buttonTop, Scale(100), buttonHeight, TRUE);
-  MoveWindow(Item(btnPreview), x + Scale(108), buttonTop, Scale(100), buttonHeight, TRUE);
+  ui::PlaceRow({Item(btnVariable), Item(btnPreview)}, x, buttonTop, 0, buttonHeight, Scale(8), Scale(100));
 }
 
 void TForm1View::SetSplitter(int width) {

@@ -779,7 +779,8 @@ class TestContext:
         return self._driver
 
     def start(self, exe: os.PathLike | str, *args: str, cwd: os.PathLike | str | None = None,
-              name: str | None = None, debug: str = DEBUG_CHANNELS) -> Program:
+              name: str | None = None, debug: str = DEBUG_CHANNELS,
+              extra_env: dict | None = None) -> Program:
         """Starts a Windows program; stderr (with its debug output) goes to <name>.stderr."""
         exe = Path(exe)
         name = name or exe.stem
@@ -787,7 +788,7 @@ class TestContext:
         while any(p.name == name for p in self.programs):
             n += 1
             name = f"{base}-{n}"
-        env = dict(self.env, WINEDEBUG=debug)
+        env = dict(self.env, WINEDEBUG=debug, **(extra_env or {}))
         err = self.dir / f"{name}.stderr"
         with open(err, "wb") as err_file, open(self.dir / f"{name}.stdout", "wb") as out_file:
             popen = subprocess.Popen(["wine", str(exe), *args], cwd=str(cwd or exe.parent),
@@ -801,10 +802,15 @@ class TestContext:
         """A fresh AppDir in the test's folder: Fenu.exe, Hilfe/ and fenu.ini if ini is given."""
         return make_appdir(self.dir / name, self.session.build_dir, ini)
 
-    def start_fenu(self, appdir: os.PathLike | str | None = None, name: str = "fenu") -> Program:
-        """Starts Fenu.exe from appdir (a fresh one if not given), with appdir as working dir."""
+    def start_fenu(self, appdir: os.PathLike | str | None = None, name: str = "fenu",
+                   dpi: int | None = None) -> Program:
+        """Starts Fenu.exe from appdir (a fresh one if not given), with appdir as working dir.
+
+        dpi: lay out and draw its windows for this many dots per inch (FENU_DPI) instead of the
+        display's 96; the caption and menu bar stay the system's."""
         appdir = Path(appdir) if appdir else self.make_appdir()
-        return self.start(appdir / "Fenu.exe", cwd=appdir, name=name)
+        extra = {"FENU_DPI": str(dpi)} if dpi else None
+        return self.start(appdir / "Fenu.exe", cwd=appdir, name=name, extra_env=extra)
 
     def start_target(self, name: str = "target") -> Target:
         """Starts target.exe and waits for its window."""

@@ -1,0 +1,41 @@
+#pragma once
+// Sizes that show a control's text whole, measured in the control's own font at the window's DPI,
+// and a check that finds the controls of a window whose text is cut.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fenu::ui {
+
+// The extent of one line of text in the control's font; "&" marks a mnemonic unless noPrefix.
+SIZE TextExtent(HWND control, std::wstring_view text, bool noPrefix = false);
+
+// The smallest width at which a control shows its whole caption on one line: a push button
+// with comfortable margins, a check box or radio button with its box, a group box with its
+// frame, a label as it is. Other controls answer their present width.
+int FitWidth(HWND control);
+
+// Gives each control at least its FitWidth, keeping its left edge (or, with keepRight, its right
+// edge); answers how many pixels the widest one grew. For controls placed once at creation.
+int GrowToText(std::initializer_list<HWND> controls, bool keepRight = false);
+
+// The width of a column that holds the controls one above the other: the largest FitWidth, and
+// at least minWidth.
+int ColumnWidth(std::initializer_list<HWND> controls, int minWidth = 0);
+
+// The width a row of controls needs, each at its FitWidth but at least minWidth, gap apart.
+int RowWidth(std::initializer_list<HWND> controls, int gap, int minWidth = 0);
+// Places a row of controls from x to the right, each at least as wide as RowWidth gives it, in
+// equal widths as far as width allows (0: each at its own). Answers the row's right edge.
+int PlaceRow(std::initializer_list<HWND> controls, int x, int y, int width, int height, int gap, int minWidth = 0);
+
+// The column widths of a list view, at least as wide as their headers.
+void FitListViewHeaders(HWND listView);
+
+// One line for each visible control of window whose text is cut: its id, text and the sizes.
+std::vector<std::wstring> CutTexts(HWND window);
+
+}  // namespace fenu::ui
