@@ -289,6 +289,17 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     info->ptMinTrackSize.y = Scale(minHeight_);
     return 0;
   }
+  if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+    // The dialog manager gives the focus back to the control that had it, even when that one has
+    // been disabled meanwhile (a button that disabled itself behind a message box).
+    const LRESULT result = DefDlgProcW(hwnd_, msg, wParam, lParam);
+    HWND focus = GetFocus();
+    if (focus && focus != hwnd_ && IsChild(hwnd_, focus) && !IsWindowEnabled(focus)) {
+      if (HWND next = GetNextDlgTabItem(hwnd_, focus, FALSE))
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    }
+    return result;
+  }
   if (msg == WM_HELP) {
     if (!OnHelp()) {
       if (HWND owner = GetWindow(hwnd_, GW_OWNER)) SendMessageW(owner, WM_HELP, wParam, lParam);
