@@ -6,12 +6,15 @@
 namespace fenu {
 
 const char* HelpTopicForContext(int context) {
-  static constexpr std::array<std::pair<int, const char*>, 6> kTopics = {{
+  static constexpr std::array<std::pair<int, const char*>, 9> kTopics = {{
+      {kHelpOverview, "index.htm"},
       {2, "hotkey.htm"},
       {3, "variablen.htm"},
       {5, "archiv.htm"},
+      {kHelpOptions, "optionen.htm"},
       {9, "verwaltung.htm"},
       {11, "auswahl.htm"},
+      {kHelpAbbreviation, "kuerzel.htm"},
       {3500, "stringliste.htm"},
   }};
   for (const auto& [number, topic] : kTopics)

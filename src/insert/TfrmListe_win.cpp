@@ -42,7 +42,7 @@ class TfrmSearchView : public ui::Form {
 
   void Render() {
     CheckRadioButton(Handle(), rbBegin, rbPosition, logic_.rbBegin ? rbBegin : rbPosition);
-    EnableWindow(Item(btnOk), logic_.btnOkEnabled());
+    EnableItem(btnOk, logic_.btnOkEnabled());
   }
 
  protected:
@@ -236,9 +236,9 @@ void TfrmListeView::Render() {
   }
   ShowWindow(list, listShows ? SW_SHOW : SW_HIDE);
   ShowWindow(tree, listShows ? SW_HIDE : SW_SHOW);
-  EnableWindow(Item(btnTree), logic_.btnTreeEnabled);
-  EnableWindow(Item(btnList), logic_.btnListEnabled);
-  EnableWindow(Item(btnPreview), logic_.btnPreviewEnabled);
+  EnableItem(btnTree, logic_.btnTreeEnabled);
+  EnableItem(btnList, logic_.btnListEnabled);
+  EnableItem(btnPreview, logic_.btnPreviewEnabled);
   ShowWindow(Item(btnNoPreview), logic_.btnNoPreviewVisible ? SW_SHOW : SW_HIDE);
   if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
   RECT client;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Help.h"
 #include "insert/TfrmListe.h"
 #include "platform/Services.h"
 
@@ -16,6 +17,7 @@ class TfrmMiniAuswahl {
 
   static constexpr const char* kCaption = "Kürzel Auswahl";
   static constexpr const char* kLabel1 = "Kürzel eingeben und ENTER";
+  static constexpr int kHelpContext = kHelpAbbreviation;
 
   std::string txtKurz;
   bool btnOKEnabled = false;
@@ -27,6 +29,8 @@ class TfrmMiniAuswahl {
   void ListChosen(const std::string& abbreviation);
   // True when the block was inserted and the window closes.
   bool btnOKClick();
+  // F1.
+  void FormHelp() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
 
   std::string AbbreviationIndex() const;
   std::string BlockDir() const;

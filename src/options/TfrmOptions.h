@@ -4,6 +4,7 @@
 // Sendkeys flag; every close writes both the setting and the password file.
 #include <string>
 
+#include "app/Help.h"
 #include "platform/Services.h"
 
 namespace fenu {
@@ -14,6 +15,7 @@ class TfrmOptions {
   TfrmOptions(Services& services, std::string appDir, std::string databaseFile, bool& sendkeys);
 
   static constexpr const char* kCaption = "Optionen";
+  static constexpr int kHelpContext = kHelpOptions;
   static constexpr const char* kLabel3 = "Optionen zur Programmsteuerung";
   static constexpr const char* kGroupBox1 = "Alternative Datenübergabe";
   static constexpr const char* kCkbSendKeys = "Alternative Datenübergabe aktivieren";
@@ -44,6 +46,8 @@ class TfrmOptions {
   // sets the shell's flag, then writes the password file with Edit1. A file that cannot be
   // written is reported and the window closes all the same.
   void FormClose();
+  // F1.
+  void FormHelp() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
 
  private:
   Services& services_;

@@ -133,8 +133,8 @@ void TfrmVariablesView::Render() {
   show(kPanel3, logic_.panel == VariablesPanel::Panel3);
   show(kPanel4, logic_.panel == VariablesPanel::Panel4);
   if (logic_.panel == VariablesPanel::Panel1 && !logic_.Label7Visible) ShowWindow(Item(Label7), SW_HIDE);
-  for (int id : kPrompt) EnableWindow(Item(id), logic_.MeldungstextEnabled);
-  for (int id : kOffset) EnableWindow(Item(id), !logic_.MeldungstextEnabled);
+  for (int id : kPrompt) EnableItem(id, logic_.MeldungstextEnabled);
+  for (int id : kOffset) EnableItem(id, !logic_.MeldungstextEnabled);
   SetFieldText(Label7, logic_.Label7);
   SetFieldText(Edit1, logic_.Edit1);
   SetFieldText(txtCaption, logic_.txtCaption);

@@ -35,6 +35,8 @@ class Form {
   void Close(int result);
   HWND Handle() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  // What F1 shows for a window without help of its own (see OnHelp).
+  void SetHelp(std::function<void()> help) { help_ = std::move(help); }
 
  protected:
   virtual void OnCreate() = 0;
@@ -52,7 +54,6 @@ class Form {
   virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
 
   void SetCaption(std::string_view caption);
-  void SetHelp(std::function<void()> help) { help_ = std::move(help); }
   void SetCentreOnScreen(bool onScreen) { centreOnScreen_ = onScreen; }
   // Before Create(): a main window with a sizing frame, minimise and maximise boxes, its own
   // taskbar button and a smallest size (96-DPI pixels of the whole window).
