@@ -189,6 +189,11 @@ def test_shell_windows_at_144_dpi(t):
     shell_windows(t, 144)
 
 
+def test_shell_windows_at_120_dpi(t):
+    # At 120 DPI the hotkey window's notice needs a third line: the window makes room for it.
+    shell_windows(t, 120)
+
+
 def test_management_windows_at_96_dpi(t):
     management_windows(t, 96)
 

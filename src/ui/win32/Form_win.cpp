@@ -119,6 +119,7 @@ HWND Form::Create(HWND owner) {
   RECT client;
   GetClientRect(hwnd_, &client);
   OnResize(client.right, client.bottom);
+  if (!resizable_) MakeRoomForTexts(hwnd_);
   CentreWindow(owner);
   return hwnd_;
 }
@@ -144,6 +145,8 @@ int Form::ShowModal(HWND owner) {
   if (disableOwner) EnableWindow(owner, FALSE);
   ended_ = false;
   OnShow();
+  // Texts set while showing may need more lines than their labels hold.
+  if (!resizable_) MakeRoomForTexts(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   if (HWND first = InitialFocus()) SetFocus(first);

@@ -383,6 +383,42 @@ void FitListViewHeaders(HWND listView) {
   }
 }
 
+void MakeRoomForTexts(HWND window) {
+  for (HWND label = GetWindow(window, GW_CHILD); label; label = GetWindow(label, GW_HWNDNEXT)) {
+    if (KindOf(label) != Kind::WrappingLabel) continue;
+    const std::wstring text = TextOf(label);
+    if (text.empty()) continue;
+    const SIZE client = ClientSize(label);
+    const Measure measure(label);
+    const RECT need =
+        measure.Calc(text, DT_WORDBREAK | DT_EXPANDTABS | (NoPrefix(label) ? DT_NOPREFIX : 0), client.cx);
+    const int grow = need.bottom - client.cy;
+    if (grow <= 0) continue;
+    RECT place{};
+    GetWindowRect(label, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(label, nullptr, 0, 0, place.right - place.left, place.bottom - place.top + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND other = GetWindow(window, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+      RECT at{};
+      GetWindowRect(other, &at);
+      MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&at), 2);
+      if (other == label) continue;
+      if (at.top >= place.bottom) {
+        SetWindowPos(other, nullptr, at.left, at.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      } else if (at.bottom >= place.bottom) {
+        // A frame or group box around the label, or a list beside it, grows with it.
+        SetWindowPos(other, nullptr, 0, 0, at.right - at.left, at.bottom - at.top + grow,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+    }
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 std::vector<std::wstring> CutTexts(HWND window) {
   std::vector<std::wstring> cut;
   EnumChildWindows(

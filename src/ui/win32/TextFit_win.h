@@ -35,6 +35,12 @@ int PlaceRow(std::initializer_list<HWND> controls, int x, int y, int width, int 
 // The column widths of a list view, at least as wide as their headers.
 void FitListViewHeaders(HWND listView);
 
+// For a window laid out once at fixed places: every label that wraps its text onto more lines than
+// it has room for grows downwards; what lies below it moves down, what reaches past its bottom
+// (a frame around it, a list beside it) grows, and so does the window. A font or DPI with wider
+// letters then costs height instead of text.
+void MakeRoomForTexts(HWND window);
+
 // One line for each visible control of window whose text is cut: its id, text and the sizes.
 std::vector<std::wstring> CutTexts(HWND window);
 
