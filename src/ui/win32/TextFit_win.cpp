@@ -53,11 +53,11 @@ SIZE WindowSize(HWND control) {
   return {window.right - window.left, window.bottom - window.top};
 }
 
-// A measuring context with the control's font (or the one given) selected.
+// A measuring context with the control's font selected.
 class Measure {
  public:
-  explicit Measure(HWND control, HFONT font = nullptr) : control_(control), dc_(GetDC(control)) {
-    if (!font) font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  explicit Measure(HWND control) : control_(control), dc_(GetDC(control)) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     if (dc_ && font) old_ = SelectObject(dc_, font);
   }
   ~Measure() {
@@ -120,6 +120,7 @@ bool NoPrefix(HWND control) {
 }
 
 UINT LineFormat(HWND control) { return DT_SINGLELINE | DT_EXPANDTABS | (NoPrefix(control) ? DT_NOPREFIX : 0); }
+UINT WrapFormat(HWND control) { return DT_WORDBREAK | DT_EXPANDTABS | (NoPrefix(control) ? DT_NOPREFIX : 0); }
 
 int BoxSize() { return std::max(Scale(13), FromSystemDpi(GetSystemMetrics(SM_CXMENUCHECK))); }
 
@@ -200,7 +201,7 @@ RECT InkRect(HWND control, Kind kind) {
   const Measure measure(control);
   const SIZE client = ClientSize(control);
   RECT ink = kind == Kind::WrappingLabel
-                 ? measure.Calc(text, DT_WORDBREAK | DT_EXPANDTABS | (NoPrefix(control) ? DT_NOPREFIX : 0), client.cx)
+                 ? measure.Calc(text, WrapFormat(control), client.cx)
                  : measure.Calc(text, LineFormat(control));
   const int width = std::min<int>(ink.right, client.cx);
   const int height = std::min<int>(ink.bottom, client.cy);
@@ -266,8 +267,7 @@ void CheckControl(HWND control, std::vector<std::wstring>& cut) {
   const Measure measure(control);
   const SIZE client = ClientSize(control);
   if (kind == Kind::WrappingLabel) {
-    const RECT need = measure.Calc(text, DT_WORDBREAK | DT_EXPANDTABS | (NoPrefix(control) ? DT_NOPREFIX : 0),
-                                   client.cx);
+    const RECT need = measure.Calc(text, WrapFormat(control), client.cx);
     if (need.right > client.cx || need.bottom > client.cy)
       cut.push_back(Line(control, text, {need.right, need.bottom}, client));
     return;
@@ -281,40 +281,17 @@ void CheckControl(HWND control, std::vector<std::wstring>& cut) {
 
 }  // namespace
 
-SIZE TextExtent(HWND control, std::wstring_view text, bool noPrefix) {
-  const Measure measure(control);
-  const RECT rect = measure.Calc(text, DT_SINGLELINE | DT_EXPANDTABS | (noPrefix ? DT_NOPREFIX : 0));
-  return {rect.right, rect.bottom};
-}
-
 int FitWidth(HWND control) {
   const Kind kind = KindOf(control);
   if (kind == Kind::Combo) return WidestItem(control) + ArrowWidth() + 2 * Scale(kComboPadding);
   if (kind == Kind::Other) return WindowSize(control).cx;
-  const int text = TextExtent(control, TextOf(control), NoPrefix(control)).cx;
+  const int text = Measure(control).Calc(TextOf(control), LineFormat(control)).right;
   switch (kind) {
     case Kind::PushButton: return text + 2 * Scale(kButtonPadding);
     case Kind::Box: return BoxSize() + Scale(kBoxGap) + text + Scale(2);
     case Kind::Group: return text + 2 * Scale(kGroupPadding);
     default: return text + 1;
   }
-}
-
-int GrowToText(std::initializer_list<HWND> controls, bool keepRight) {
-  int grown = 0;
-  for (HWND control : controls) {
-    if (!control) continue;
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    const int width = rect.right - rect.left;
-    const int need = FitWidth(control);
-    if (need <= width) continue;
-    const int left = keepRight ? rect.right - need : rect.left;
-    SetWindowPos(control, nullptr, left, rect.top, need, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    grown = std::max(grown, need - width);
-  }
-  return grown;
 }
 
 int ColumnWidth(std::initializer_list<HWND> controls, int minWidth) {
@@ -390,8 +367,7 @@ void MakeRoomForTexts(HWND window) {
     if (text.empty()) continue;
     const SIZE client = ClientSize(label);
     const Measure measure(label);
-    const RECT need =
-        measure.Calc(text, DT_WORDBREAK | DT_EXPANDTABS | (NoPrefix(label) ? DT_NOPREFIX : 0), client.cx);
+    const RECT need = measure.Calc(text, WrapFormat(label), client.cx);
     const int grow = need.bottom - client.cy;
     if (grow <= 0) continue;
     RECT place{};

@@ -5,22 +5,15 @@
 
 #include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace fenu::ui {
 
-// The extent of one line of text in the control's font; "&" marks a mnemonic unless noPrefix.
-SIZE TextExtent(HWND control, std::wstring_view text, bool noPrefix = false);
-
 // The smallest width at which a control shows its whole caption on one line: a push button
 // with comfortable margins, a check box or radio button with its box, a group box with its
-// frame, a label as it is. Other controls answer their present width.
+// frame, a label as it is, a drop-down list with its widest entry beside the arrow. Other
+// controls answer their present width.
 int FitWidth(HWND control);
-
-// Gives each control at least its FitWidth, keeping its left edge (or, with keepRight, its right
-// edge); answers how many pixels the widest one grew. For controls placed once at creation.
-int GrowToText(std::initializer_list<HWND> controls, bool keepRight = false);
 
 // The width of a column that holds the controls one above the other: the largest FitWidth, and
 // at least minWidth.
