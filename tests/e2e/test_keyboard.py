@@ -180,3 +180,4 @@ def test_f1_opens_the_help_page_of_each_window(t):
     press_f1(t, fenu, d.child(options["hwnd"], id=103)["hwnd"], "optionen.htm")
     d.click_child(options["hwnd"], id=2)
     d.wait_gone(options["hwnd"])
+

@@ -37,8 +37,8 @@ bool ModifierDown() {
   return (GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_SHIFT) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000);
 }
 
-// Wine's tree and list views keep Alt+F4, F10 and Alt to themselves; on Windows they reach the
-// default window procedure, which closes the window or opens its menu.
+// Wine's tree view keeps Alt+F4, F10 and Alt to itself; on Windows they reach the default window
+// procedure, which closes the window or opens its menu.
 LRESULT CALLBACK PassSystemKeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
   if (msg == WM_SYSKEYDOWN) return DefWindowProcW(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, PassSystemKeys, id);
@@ -226,8 +226,7 @@ HWND Form::AddControl(int id, const wchar_t* windowClass, std::string_view text,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!control) throw std::runtime_error("CreateWindowExW control");
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-  if (_wcsicmp(windowClass, WC_TREEVIEWW) == 0 || _wcsicmp(windowClass, WC_LISTVIEWW) == 0)
-    SetWindowSubclass(control, PassSystemKeys, 0, 0);
+  if (_wcsicmp(windowClass, WC_TREEVIEWW) == 0) SetWindowSubclass(control, PassSystemKeys, 0, 0);
   return control;
 }
 
