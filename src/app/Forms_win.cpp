@@ -39,11 +39,13 @@ const char* GermanName(MainWindow kind) {
 
 void Win32Forms::ShowTaskbar(TfrmTaskbar& window) {
   TfrmTaskbarView view(window);
+  view.SetHelp([this] { ShowHelpContext(services_.help, appDir_, TfrmTaskbar::kHelpContext); });
   view.ShowModal(nullptr);
 }
 
 void Win32Forms::ShowIniMessage(TfrmIniMessage& window) {
   TfrmIniMessageView view(window);
+  view.SetHelp([this] { ShowHelpContext(services_.help, appDir_, TfrmIniMessage::kHelpContext); });
   view.ShowModal(nullptr);
 }
 
@@ -137,6 +139,8 @@ void Win32Forms::ShowManagement(bool& sendkeys) {
   view.ShowModal(nullptr);
 }
 
-bool Win32Forms::AskPassword(std::string& entered) { return Win32PasswordPrompt().Ask(entered); }
+bool Win32Forms::AskPassword(std::string& entered) {
+  return Win32PasswordPrompt(services_.help, appDir_).Ask(entered);
+}
 
 }  // namespace fenu

@@ -6,13 +6,16 @@
 namespace fenu {
 
 const char* HelpTopicForContext(int context) {
-  static constexpr std::array<std::pair<int, const char*>, 7> kTopics = {{
+  static constexpr std::array<std::pair<int, const char*>, 10> kTopics = {{
+      {kHelpOverview, "index.htm"},
       {2, "hotkey.htm"},
       {3, "variablen.htm"},
       {5, "archiv.htm"},
+      {kHelpOptions, "optionen.htm"},
       {7, "kalender.htm"},
       {9, "verwaltung.htm"},
       {11, "auswahl.htm"},
+      {kHelpAbbreviation, "kuerzel.htm"},
       {3500, "stringliste.htm"},
   }};
   for (const auto& [number, topic] : kTopics)

@@ -9,6 +9,13 @@ namespace fenu {
 
 inline constexpr const char* kHelpFile = "Hilfe\\Fenu.chm";
 
+// Context numbers of windows whose help has no number of its own elsewhere: the overview (the
+// first-start windows), the options with the database password (also the password dialog) and
+// the abbreviation window. Dialogs that belong to another window show that window's help.
+inline constexpr int kHelpOverview = 1;
+inline constexpr int kHelpOptions = 6;
+inline constexpr int kHelpAbbreviation = 12;
+
 // Topic page of a context number; unknown numbers open the overview.
 const char* HelpTopicForContext(int context);
 

@@ -3,6 +3,8 @@
 // [ShowMessage].
 #include <string>
 
+#include "app/Help.h"
+
 namespace fenu {
 
 class IForms;
@@ -13,6 +15,7 @@ class TfrmIniMessage {
 
   static constexpr const char* kBtnOk = "&OK";
   static constexpr const char* kCheckBox1 = "Diesen Hinweis nicht mehr anzeigen";
+  static constexpr int kHelpContext = kHelpOverview;
 
   std::string Caption;
   std::string Label3;  // heading, the title again

@@ -2,6 +2,8 @@
 // The first-start window: tells where the tray icon lives and remembers whether to show again.
 #include <string>
 
+#include "app/Help.h"
+
 namespace fenu {
 
 class TfrmTaskbar {
@@ -16,6 +18,7 @@ class TfrmTaskbar {
       "wissen wie Sie Bausteine abrufen können.";
   static constexpr const char* kBtnOk = "Schliessen";
   static constexpr const char* kCheckBox1 = "Diesen Hinweis nicht mehr anzeigen";
+  static constexpr int kHelpContext = kHelpOverview;
 
   bool CheckBox1 = false;
 

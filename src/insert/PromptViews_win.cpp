@@ -42,11 +42,11 @@ HWND TfrmVarAuswahlView::InitialFocus() { return logic_.focusEdit1 ? Item(Edit1)
 void TfrmVarAuswahlView::Render() {
   ui::SetText(Item(Label1), logic_.Label1);
   SendMessageW(Item(ListBox), LB_SETCURSEL, static_cast<WPARAM>(logic_.listIndex), 0);
-  EnableWindow(Item(ListBox), logic_.ListBoxEnabled);
+  EnableItem(ListBox, logic_.ListBoxEnabled);
   if (ui::GetText(Item(Edit1)) != logic_.Edit1) ui::SetText(Item(Edit1), logic_.Edit1);
-  EnableWindow(Item(Edit1), logic_.Edit1Enabled);
-  EnableWindow(Item(Label2), logic_.Label2Enabled);
-  EnableWindow(Item(btnOK), logic_.btnOKEnabled);
+  EnableItem(Edit1, logic_.Edit1Enabled);
+  EnableItem(Label2, logic_.Label2Enabled);
+  EnableItem(btnOK, logic_.btnOKEnabled);
 }
 
 bool TfrmVarAuswahlView::OnCommand(int id, int code, HWND control) {

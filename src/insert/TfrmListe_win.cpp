@@ -6,10 +6,12 @@
 #include "app/Settings.h"
 #include "core/Errors.h"
 #include "ui/win32/AppError_win.h"
+#include "ui/win32/Dpi_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/TextFit_win.h"
 
 namespace fenu {
 namespace {
@@ -40,7 +42,7 @@ class TfrmSearchView : public ui::Form {
 
   void Render() {
     CheckRadioButton(Handle(), rbBegin, rbPosition, logic_.rbBegin ? rbBegin : rbPosition);
-    EnableWindow(Item(btnOk), logic_.btnOkEnabled());
+    EnableItem(btnOk, logic_.btnOkEnabled());
   }
 
  protected:
@@ -127,7 +129,7 @@ void TfrmListeView::OnCreate() {
   AddButton(btnCancel, "&Schliessen", 0, 0, 10, 10);
   AddButton(btnHilfe, "&Hilfe", 0, 0, 10, 10);
 
-  images_ = ui::CreateTreeImages(GetSystemMetrics(SM_CXSMICON));
+  images_ = ui::CreateTreeImages(ui::SmallIconSize());
   HWND list = AddControl(lv_Link, WC_LISTVIEWW, "", WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                          0, 0, 10, 10);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
@@ -141,6 +143,7 @@ void TfrmListeView::OnCreate() {
     column.cx = Scale(columns[i].second);
     ListView_InsertColumn(list, i, &column);
   }
+  ui::FitListViewHeaders(list);
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                          0, 0, 10, 10);
@@ -148,10 +151,7 @@ void TfrmListeView::OnCreate() {
   ui::RegisterSplitterClass();
   AddControl(Splitter1, ui::kSplitterClass, "", 0, 0, 0, 10, 10);
   AddControl(Memo1, L"EDIT", "", WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  SendMessageW(status, SB_SIMPLE, TRUE, 0);
+  AddStatusBar(StatusBar);
   for (int id : {static_cast<int>(lv_Link), static_cast<int>(tv_eg5)})
     SetWindowSubclass(Item(id), ControlProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
 }
@@ -175,14 +175,9 @@ void TfrmListeView::OnResize(int width, int height) {
   const int bar = Scale(kBar);
   MoveWindow(Item(GradientBar), 0, 0, width, bar, TRUE);
   MoveWindow(GetDlgItem(Item(GradientBar), Label1), width / 2, 0, width / 2, bar, TRUE);
-  int x = Scale(6);
-  const int buttonTop = bar + Scale(4);
-  for (int id : {static_cast<int>(btnTree), static_cast<int>(btnList), static_cast<int>(btnPreview),
-                 static_cast<int>(btnNoPreview), static_cast<int>(btnSuchen), static_cast<int>(btnCancel),
-                 static_cast<int>(btnHilfe)}) {
-    MoveWindow(Item(id), x, buttonTop, Scale(80), Scale(26), TRUE);
-    x += Scale(84);
-  }
+  ui::PlaceRow({Item(btnTree), Item(btnList), Item(btnPreview), Item(btnNoPreview), Item(btnSuchen), Item(btnCancel),
+                Item(btnHilfe)},
+               Scale(6), bar + Scale(4), 0, Scale(26), Scale(4), Scale(80));
   const int top = bar + Scale(kButtons);
   const int panel = logic_.panelWidth > 0 ? Scale(logic_.panelWidth) : 0;
   const int splitter = panel > 0 ? Scale(5) : 0;
@@ -241,9 +236,9 @@ void TfrmListeView::Render() {
   }
   ShowWindow(list, listShows ? SW_SHOW : SW_HIDE);
   ShowWindow(tree, listShows ? SW_HIDE : SW_SHOW);
-  EnableWindow(Item(btnTree), logic_.btnTreeEnabled);
-  EnableWindow(Item(btnList), logic_.btnListEnabled);
-  EnableWindow(Item(btnPreview), logic_.btnPreviewEnabled);
+  EnableItem(btnTree, logic_.btnTreeEnabled);
+  EnableItem(btnList, logic_.btnListEnabled);
+  EnableItem(btnPreview, logic_.btnPreviewEnabled);
   ShowWindow(Item(btnNoPreview), logic_.btnNoPreviewVisible ? SW_SHOW : SW_HIDE);
   if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
   RECT client;

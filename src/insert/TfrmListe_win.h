@@ -27,6 +27,10 @@ class TfrmListeView : public ui::Form {
   void OnClose(int result) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   HWND InitialFocus() override { return Item(lv_Link); }
+  bool OnHelp() override {
+    logic_.btnHilfeClick();
+    return true;
+  }
 
  private:
   static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Help.h"
 #include "insert/TfrmListe.h"
 #include "platform/Services.h"
 
@@ -16,6 +17,7 @@ class TfrmMiniAuswahl {
 
   static constexpr const char* kCaption = "Kürzel Auswahl";
   static constexpr const char* kLabel1 = "Kürzel eingeben und ENTER";
+  static constexpr int kHelpContext = kHelpAbbreviation;
 
   std::string txtKurz;
   bool btnOKEnabled = false;
@@ -31,6 +33,8 @@ class TfrmMiniAuswahl {
   void ListChosen(const std::string& abbreviation);
   // True when the block was inserted and the window closes.
   bool btnOKClick();
+  // F1.
+  void FormHelp() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
 
   // [Main] CurDirectDB; when neither it nor the database of [Main] CurrentDB is there, the dummy
   // database's index, as the management window falls back to that database.

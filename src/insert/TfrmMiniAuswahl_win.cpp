@@ -13,13 +13,13 @@ void TfrmMiniAuswahlView::OnCreate() {
   (void)list;
   AddButton(btnOK, "Einfügen", 112, 84, 84, 26, true);
   AddButton(btnAbbrechen, "Abbrechen", 204, 84, 84, 26);
-  EnableWindow(Item(btnOK), FALSE);
+  EnableItem(btnOK, false);
 }
 
 bool TfrmMiniAuswahlView::OnCommand(int id, int code, HWND control) {
   if (id == txtKurz && code == EN_CHANGE) {
     logic_.txtKurzChange(ui::GetText(control));
-    EnableWindow(Item(btnOK), logic_.btnOKEnabled);
+    EnableItem(btnOK, logic_.btnOKEnabled);
     return true;
   }
   if (id == SpeedButton1 && code == BN_CLICKED) {
@@ -28,7 +28,7 @@ bool TfrmMiniAuswahlView::OnCommand(int id, int code, HWND control) {
     if (!list.chosen.empty()) {
       logic_.ListChosen(list.chosen);
       ui::SetText(Item(txtKurz), logic_.txtKurz);
-      EnableWindow(Item(btnOK), logic_.btnOKEnabled);
+      EnableItem(btnOK, logic_.btnOKEnabled);
     }
     SetFocus(Item(txtKurz));
     return true;

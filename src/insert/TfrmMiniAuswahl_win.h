@@ -17,6 +17,10 @@ class TfrmMiniAuswahlView : public ui::Form {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnCloseQuery(int result) override;
   HWND InitialFocus() override { return Item(txtKurz); }
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
   TfrmMiniAuswahl& logic_;

@@ -3,6 +3,8 @@
 // interface through which the password check asks for a password.
 #include <string>
 
+#include "app/Help.h"
+
 namespace fenu {
 
 class TPasswordDlg {
@@ -11,6 +13,8 @@ class TPasswordDlg {
   static constexpr const char* kLabel1 = "Paßwort eingeben:";
   static constexpr const char* kOKBtn = "OK";
   static constexpr const char* kCancelBtn = "Abbrechen";
+  // The password is set in the options, whose help tells about it.
+  static constexpr int kHelpContext = kHelpOptions;
 
   // The edit, empty whenever the dialog is shown.
   std::string Password;

@@ -25,6 +25,7 @@ void TPasswordDlgView::OnClose(int) { logic_.Password = ui::GetText(Item(Passwor
 bool Win32PasswordPrompt::Ask(std::string& entered) {
   TPasswordDlg logic;
   TPasswordDlgView view(logic);
+  view.SetHelp([this] { ShowHelpContext(help_, appDir_, TPasswordDlg::kHelpContext); });
   const bool ok = view.ShowModal(nullptr) == IDOK;
   entered = logic.Password;
   return ok;

@@ -1,5 +1,6 @@
 #pragma once
 #include "options/TPasswordDlg.h"
+#include "platform/Services.h"
 #include "ui/win32/Form_win.h"
 
 namespace fenu {
@@ -24,7 +25,12 @@ class TPasswordDlgView : public ui::Form {
 // centred on the screen.
 class Win32PasswordPrompt : public IPasswordPrompt {
  public:
+  Win32PasswordPrompt(IHelpViewer& help, std::string appDir) : help_(help), appDir_(std::move(appDir)) {}
   bool Ask(std::string& entered) override;
+
+ private:
+  IHelpViewer& help_;
+  std::string appDir_;
 };
 
 }  // namespace fenu

@@ -5,6 +5,7 @@
 // set before is removed only when the user agrees.
 #include <string>
 
+#include "app/Help.h"
 #include "platform/Services.h"
 
 namespace fenu {
@@ -15,6 +16,7 @@ class TfrmOptions {
   TfrmOptions(Services& services, std::string appDir, std::string databaseFile, bool& sendkeys);
 
   static constexpr const char* kCaption = "Optionen";
+  static constexpr int kHelpContext = kHelpOptions;
   static constexpr const char* kLabel3 = "Optionen zur Programmsteuerung";
   static constexpr const char* kGroupBox1 = "Alternative Datenübergabe";
   static constexpr const char* kCkbSendKeys = "Alternative Datenübergabe aktivieren";
@@ -50,6 +52,8 @@ class TfrmOptions {
   // password that is set (Edit1 empty), it asks first; "Nein" leaves the file untouched. A file
   // that cannot be written is reported and the window closes all the same.
   void FormClose();
+  // F1.
+  void FormHelp() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
 
  private:
   Services& services_;

@@ -31,6 +31,10 @@ class TfrmOptionsView : public ui::Form {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnClose(int result) override;
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
   void ReadControls();

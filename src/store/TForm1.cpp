@@ -68,6 +68,52 @@ bool CanHoldEntries(const TreeNode& node) {
 
 }  // namespace
 
+const std::vector<MenuBarEntry>& TForm1::MenuBar() {
+  static const std::vector<MenuBarEntry> menu = {
+      {"&Datei", 0,
+       {{mnuNewDatabase, "&Neue Datenbank"},
+        {mnuOpenDatabase, "Datenbank ö&ffnen"},
+        {mnuSaveDatabase, "Datenbank &speichern"},
+        {0, ""},
+        {mnuExit, "&Beenden"}}},
+      {"&Bearbeiten", 0,
+       {{mnuUndo, "&Rückgängig\tAlt+Rück"},
+        {0, ""},
+        {mnuCut, "&Ausschneiden\tStrg+X"},
+        {mnuCopy, "&Kopieren\tStrg+C"},
+        {mnuPaste, "&Einfügen\tStrg+V"},
+        {0, ""},
+        {mnuSelectAll, "Alles &markieren"}}},
+      {"&Ansicht", 0, {{mnuExpand, "Baum &erweitern"}, {mnuCollapse, "Baum &reduzieren"}}},
+      {"&Textbaustein", 0,
+       {{mnuVariables, "&Variablen einsetzen"},
+        {mnuPreview, "V&orschau"},
+        {0, ""},
+        {mnuLoadText, "Text aus Datei &laden"},
+        {mnuSaveText, "Text in Datei &speichern"},
+        {0, ""},
+        {mnuFont, "Schrift&art"},
+        {0, ""},
+        {mnuFindId, "Nach &ID suchen"}}},
+      {"&Optionen", mnuOptions, {}},
+      {"&Hilfe", 0,
+       {{mnuHelp, "quenlia:Fenu-&Hillfe"}, {mnuAbout, "Ü&ber quenlia:Fenu"}, {0, ""}, {mnuMail, "&Fragen, Anregungen"}}},
+  };
+  return menu;
+}
+
+std::vector<std::string> TForm1::CaptionsOn(Form1Page shown) {
+  std::vector<std::string> captions = {kAddFolder, kAddFile, kRemove};
+  switch (shown) {
+    case Form1Page::Root: break;
+    case Form1Page::Folder: captions.insert(captions.end(), {kFName, kFShort, kApply}); break;
+    case Form1Page::File:
+      captions.insert(captions.end(), {kPName, kPShort, kPLong, kPShow, kApply, kMemo, kVariable, kPreview});
+      break;
+  }
+  return captions;
+}
+
 TForm1::TForm1(Services& services, IForm1Dialogs& dialogs, std::string appDir)
     : services_(services), dialogs_(dialogs), appDir_(std::move(appDir)), db_(appDir_) {
   UseBlockDataSize(db_.Tree());
@@ -342,8 +388,19 @@ void TForm1::btnPreviewClick() {
 
 // ---- Apply ---------------------------------------------------------------------------------------
 
-void TForm1::btnPOkClick() { ApplyBlock(); }
-void TForm1::btnFOkClick() { ApplyFolder(); }
+// The button disables itself once the edit is applied; the tree takes the focus it had.
+void TForm1::btnPOkClick() {
+  if (ApplyBlock()) focusRequest = Form1Focus::tv_eg5;
+}
+
+void TForm1::btnFOkClick() {
+  if (ApplyFolder()) focusRequest = Form1Focus::tv_eg5;
+}
+
+void TForm1::PageKeyEnter() {
+  if (page == Form1Page::File && btnPOkEnabled) ApplyBlock();
+  else if (page == Form1Page::Folder && btnFOkEnabled) ApplyFolder();
+}
 
 bool TForm1::ApplyBlock() {
   TreeNode* node = Selected();
@@ -353,7 +410,7 @@ bool TForm1::ApplyBlock() {
   if (!txtPShort.empty() && QuickKeyExists(node, txtPShort, false)) {
     services_.dialogs.MessageDlg(
         MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtPShort));
-    focusRequest = Form1Field::txtPShort;
+    focusRequest = Form1Focus::txtPShort;
     return false;
   }
   if (!txtPLong.empty()) {
@@ -362,7 +419,7 @@ bool TForm1::ApplyBlock() {
       const auto data = GetBlockData(*other);
       if (data && data->abbreviation == txtPLong) {
         services_.dialogs.MessageDlg(MsgKind::Error, Format("Ein Eintrag mit dem Kürzel \"%s\" existiert bereits!", txtPLong));
-        focusRequest = Form1Field::txtPLong;
+        focusRequest = Form1Focus::txtPLong;
         return false;
       }
     }
@@ -400,7 +457,7 @@ bool TForm1::ApplyFolder() {
   if (!txtFShort.empty() && QuickKeyExists(node, txtFShort, false)) {
     services_.dialogs.MessageDlg(
         MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtFShort));
-    focusRequest = Form1Field::txtFShort;
+    focusRequest = Form1Focus::txtFShort;
     return false;
   }
   BlockData data = GetBlockData(*node).value_or(NewBlockData());
@@ -483,6 +540,7 @@ void TForm1::NewEntry(bool folder) {
   SortTree();
   Recount();
   ChangedFlag = true;
+  focusRequest = folder ? Form1Focus::txtFName : Form1Focus::txtPName;
 }
 
 void TForm1::but_RemoveClick() {
@@ -511,7 +569,11 @@ void TForm1::but_RemoveClick() {
   tv_eg5Change(parent ? parent : db_.Tree().GetFirstNode());
   Recount();
   ChangedFlag = true;
+  // "Löschen" may now be disabled (the base entry is selected): the tree keeps the focus.
+  focusRequest = Form1Focus::tv_eg5;
 }
+
+void TForm1::tv_eg5KeyDelete() { but_RemoveClick(); }
 
 // ---- Dragging -------------------------------------------------------------------------------------
 
@@ -667,6 +729,8 @@ void TForm1::mnuFindIdClick() {
 void TForm1::mnuOptionsClick() { dialogs_.ShowOptions(db_.DatabaseFile()); }
 
 void TForm1::mnuHelpClick() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
+
+void TForm1::FormHelp() { mnuHelpClick(); }
 
 void TForm1::mnuAboutClick() {
   TfrmInfo info(services_, appDir_, stick_);

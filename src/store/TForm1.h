@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Mnemonics.h"
 #include "insert/Prompts.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
@@ -39,12 +40,48 @@ enum class Form1Page { Root, Folder, File };
 // Which edit field a key or mouse event came from.
 enum class Form1Field { txtPName, txtPShort, txtPLong, txtFName, txtFShort };
 
+// The controls that the window sends the keyboard focus to.
+enum class Form1Focus { tv_eg5, txtPName, txtPShort, txtPLong, txtFName, txtFShort };
+
 class TForm1 : private IVariablesHost {
  public:
   TForm1(Services& services, IForm1Dialogs& dialogs, std::string appDir);
 
   static constexpr const char* kCaption = "Text-Baustein-Verwaltung";
   static constexpr int kHelpContext = 9;
+  // The commands of the menu bar; the Win32 view uses the numbers as its command ids.
+  enum Command {
+    mnuNewDatabase = 301, mnuOpenDatabase = 302, mnuSaveDatabase = 303, mnuExit = 304,
+    mnuUndo = 310, mnuCut = 311, mnuCopy = 312, mnuPaste = 313, mnuSelectAll = 314,
+    mnuExpand = 320, mnuCollapse = 321,
+    mnuVariables = 330, mnuPreview = 331, mnuLoadText = 332, mnuSaveText = 333, mnuFont = 334, mnuFindId = 335,
+    mnuOptions = 340,
+    mnuHelp = 350, mnuAbout = 351, mnuMail = 352,
+  };
+  // The menu bar, its titles and entries in order, with their mnemonics.
+  static const std::vector<MenuBarEntry>& MenuBar();
+  // Position of "Textbaustein" in the menu bar, enabled only with the block page.
+  static constexpr int kTextbausteinMenu = 3;
+
+  // Captions of the buttons and of the labels that name a field; Alt and the letter after "&"
+  // press the button or move to the field.
+  static constexpr const char* kAddFolder = "Neuer O&rdner";
+  static constexpr const char* kAddFile = "Neuer Bau&stein";
+  static constexpr const char* kRemove = "&Löschen";
+  static constexpr const char* kFName = "Ordner-&Name";
+  static constexpr const char* kFShort = "&Kurztaste";
+  static constexpr const char* kApply = "&Übernehmen";
+  static constexpr const char* kPName = "Textbaustein&name";
+  static constexpr const char* kPShort = "&Kurztaste";
+  static constexpr const char* kPLong = "Kür&zel";
+  static constexpr const char* kPShow = "Anzei&gen";
+  static constexpr const char* kMemo = "Baustein-Te&xt";
+  static constexpr const char* kVariable = "&Variable";
+  static constexpr const char* kPreview = "Vors&chau";
+  // The captions that Alt and a letter reach while a page shows, beside the menu bar's titles:
+  // the tree's buttons and the page's labels and buttons.
+  static std::vector<std::string> CaptionsOn(Form1Page shown);
+
   static constexpr const char* kTipText =
       "Zum Organisieren der Bausteine einfach in der Bausteine Übersicht (links) den Baustein mit der Maus zum "
       "gewünschten Ordner ziehen!";
@@ -76,8 +113,10 @@ class TForm1 : private IVariablesHost {
   bool ChangedFlag = false;
   std::string BFont;   // FontString of Memo1's font; empty: the window's own
   int BSplitter = 233;
-  // The field that should get the focus after a refused apply, or none.
-  std::optional<Form1Field> focusRequest;
+  // Where the keyboard focus goes next, once: the offending field after a refused apply, the
+  // tree after an apply or a deletion by button (which then disables itself), the name of a new
+  // entry.
+  std::optional<Form1Focus> focusRequest;
   // Counts every change of the tree's shape or order, so that the view knows to rebuild it.
   int treeVersion = 0;
 
@@ -111,6 +150,8 @@ class TForm1 : private IVariablesHost {
   void Memo1Change(const std::string& text, bool modified);
   void btnPOkClick();
   void btnFOkClick();
+  // Enter in a field of the folder or block page: applies its pending edit.
+  void PageKeyEnter();
   void txtPLongDblClick();
   // "Variable" and "Variablen einsetzen": memoFocused tells whether Memo1 is the active control
   // after the view gave it the focus.
@@ -121,6 +162,8 @@ class TForm1 : private IVariablesHost {
   void but_AddFolderClick();
   void but_AddFileClick();
   void but_RemoveClick();
+  // Del in the tree: deletes as "Löschen" does.
+  void tv_eg5KeyDelete();
 
   // --- Dragging -------------------------------------------------------------------------------
   // Drops the dragged entry on target (nullptr: nothing under the mouse). True when it moved.
@@ -135,6 +178,8 @@ class TForm1 : private IVariablesHost {
   void mnuFindIdClick();
   void mnuOptionsClick();
   void mnuHelpClick();
+  // F1, wherever the focus is.
+  void FormHelp();
   void mnuAboutClick();
   void mnuMailClick();
 

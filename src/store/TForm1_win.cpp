@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include <utility>
 
@@ -11,16 +12,18 @@
 #include "core/Errors.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"
+#include "ui/win32/Menu_win.h"
+#include "ui/win32/Dpi_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/TextFit_win.h"
 
 namespace fenu {
 namespace {
 
 constexpr UINT kRenderMessage = WM_APP + 30;
-constexpr int kTextbausteinMenu = 3;  // position of "Textbaustein" in the menu bar
 constexpr int kBar = 28;              // height of the heading strip
 constexpr int kMinTreeWidth = 260;
 constexpr int kDragEdge = 14;
@@ -56,52 +59,6 @@ const int kFilePage[] = {TForm1View::lblFileTitle, TForm1View::lblPName, TForm1V
                          TForm1View::btnPOk,       TForm1View::lblMemo,   TForm1View::Memo1,
                          TForm1View::btnVariable,  TForm1View::btnPreview};
 
-HMENU BuildMenu() {
-  auto item = [](HMENU menu, int id, const char* caption) {
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), ui::ToWide(caption).c_str());
-  };
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  item(file, TForm1View::mnuNewDatabase, "Neue Datenbank");
-  item(file, TForm1View::mnuOpenDatabase, "Datenbank öffnen");
-  item(file, TForm1View::mnuSaveDatabase, "Datenbank speichern");
-  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  item(file, TForm1View::mnuExit, "Beenden");
-  HMENU edit = CreatePopupMenu();
-  item(edit, TForm1View::mnuUndo, "&Rückgängig\tAlt+Rück");
-  AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
-  item(edit, TForm1View::mnuCut, "&Ausschneiden\tStrg+X");
-  item(edit, TForm1View::mnuCopy, "&Kopieren\tStrg+C");
-  item(edit, TForm1View::mnuPaste, "&Einfügen\tStrg+V");
-  AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
-  item(edit, TForm1View::mnuSelectAll, "Alles &markieren");
-  HMENU view = CreatePopupMenu();
-  item(view, TForm1View::mnuExpand, "Baum erweitern");
-  item(view, TForm1View::mnuCollapse, "Baum reduzieren");
-  HMENU block = CreatePopupMenu();
-  item(block, TForm1View::mnuVariables, "Variablen einsetzen");
-  item(block, TForm1View::mnuPreview, "Vorschau");
-  AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
-  item(block, TForm1View::mnuLoadText, "Text aus Datei laden");
-  item(block, TForm1View::mnuSaveText, "Text in Datei speichern");
-  AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
-  item(block, TForm1View::mnuFont, "Schriftart");
-  AppendMenuW(block, MF_SEPARATOR, 0, nullptr);
-  item(block, TForm1View::mnuFindId, "Nach ID suchen");
-  HMENU help = CreatePopupMenu();
-  item(help, TForm1View::mnuHelp, "quenlia:Fenu-Hillfe");
-  item(help, TForm1View::mnuAbout, "Über quenlia:Fenu");
-  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-  item(help, TForm1View::mnuMail, "Fragen, Anregungen");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"Datei");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"Bearbeiten");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"Ansicht");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(block), L"Textbaustein");
-  AppendMenuW(bar, MF_STRING, TForm1View::mnuOptions, L"Optionen");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"Hilfe");
-  return bar;
-}
-
 std::optional<Form1Field> FieldOf(int id) {
   switch (id) {
     case TForm1View::txtPName: return Form1Field::txtPName;
@@ -113,13 +70,14 @@ std::optional<Form1Field> FieldOf(int id) {
   }
 }
 
-int IdOf(Form1Field field) {
-  switch (field) {
-    case Form1Field::txtPName: return TForm1View::txtPName;
-    case Form1Field::txtPShort: return TForm1View::txtPShort;
-    case Form1Field::txtPLong: return TForm1View::txtPLong;
-    case Form1Field::txtFName: return TForm1View::txtFName;
-    case Form1Field::txtFShort: return TForm1View::txtFShort;
+int IdOf(Form1Focus focus) {
+  switch (focus) {
+    case Form1Focus::tv_eg5: return TForm1View::tv_eg5;
+    case Form1Focus::txtPName: return TForm1View::txtPName;
+    case Form1Focus::txtPShort: return TForm1View::txtPShort;
+    case Form1Focus::txtPLong: return TForm1View::txtPLong;
+    case Form1Focus::txtFName: return TForm1View::txtFName;
+    case Form1Focus::txtFShort: return TForm1View::txtFShort;
   }
   return 0;
 }
@@ -128,7 +86,7 @@ int IdOf(Form1Field field) {
 
 TForm1View::TForm1View(TForm1& logic) : Form(L"TForm1", 790, 580), logic_(logic) {
   SetResizable(760, 580);
-  menu_ = BuildMenu();
+  menu_ = ui::CreateMenuBar(TForm1::MenuBar());
   SetMenuBar(menu_);
 }
 
@@ -148,11 +106,11 @@ void TForm1View::OnCreate() {
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                          0, 0, 10, 10);
-  images_ = ui::CreateTreeImages(GetSystemMetrics(SM_CXSMICON));
+  images_ = ui::CreateTreeImages(ui::SmallIconSize());
   TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
-  AddButton(but_AddFolder, "Neuer Ordner", 0, 0, 10, 10);
-  AddButton(but_AddFile, "Neuer Baustein", 0, 0, 10, 10);
-  AddButton(but_Remove, "Löschen", 0, 0, 10, 10);
+  AddButton(but_AddFolder, TForm1::kAddFolder, 0, 0, 10, 10);
+  AddButton(but_AddFile, TForm1::kAddFile, 0, 0, 10, 10);
+  AddButton(but_Remove, TForm1::kRemove, 0, 0, 10, 10);
   ui::RegisterSplitterClass();
   AddControl(Splitter1, ui::kSplitterClass, "", 0, 0, 0, 10, 10);
 
@@ -171,37 +129,34 @@ void TForm1View::OnCreate() {
   AddLabel(lblTipText, TForm1::kTipText, 0, 0, 10, 10);
 
   title(lblFolderTitle, "Ordner-Daten bearbeiten");
-  AddLabel(lblFName, "Ordner-Name", 0, 0, 10, 10);
+  AddFieldLabel(lblFName, TForm1::kFName, 0, 0, 10, 10);
   AddControl(txtFName, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
-  AddLabel(lblFShort, "Kurztaste", 0, 0, 10, 10);
+  AddFieldLabel(lblFShort, TForm1::kFShort, 0, 0, 10, 10);
   HWND fShort = AddControl(txtFShort, L"EDIT", "", WS_TABSTOP | ES_UPPERCASE, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
   SendMessageW(fShort, EM_LIMITTEXT, 1, 0);
-  AddButton(btnFOk, "&Übernehmen", 0, 0, 10, 10);
+  AddButton(btnFOk, TForm1::kApply, 0, 0, 10, 10);
 
   title(lblFileTitle, "Textbaustein-Daten bearbeiten");
-  AddLabel(lblPName, "Textbausteinname", 0, 0, 10, 10);
+  AddFieldLabel(lblPName, TForm1::kPName, 0, 0, 10, 10);
   AddControl(txtPName, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
-  AddLabel(lblPShort, "Kurztaste", 0, 0, 10, 10);
+  AddFieldLabel(lblPShort, TForm1::kPShort, 0, 0, 10, 10);
   HWND pShort = AddControl(txtPShort, L"EDIT", "", WS_TABSTOP | ES_UPPERCASE, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
   SendMessageW(pShort, EM_LIMITTEXT, 1, 0);
-  AddLabel(lblPLong, "Kürzel", 0, 0, 10, 10);
+  AddFieldLabel(lblPLong, TForm1::kPLong, 0, 0, 10, 10);
   HWND pLong = AddControl(txtPLong, L"EDIT", "", WS_TABSTOP | ES_LOWERCASE | ES_AUTOHSCROLL, 0, 0, 10, 10,
                           WS_EX_CLIENTEDGE);
   SendMessageW(pLong, EM_LIMITTEXT, 10, 0);
-  AddLabel(lblPShow, "Anzeigen", 0, 0, 10, 10);
+  AddFieldLabel(lblPShow, TForm1::kPShow, 0, 0, 10, 10);
   HWND show = AddComboList(cbxPShow, 0, 0, 10, 80);
   for (const wchar_t* entry : {L"ja", L"nein"}) SendMessageW(show, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-  AddButton(btnPOk, "&Übernehmen", 0, 0, 10, 10);
-  AddLabel(lblMemo, "Baustein-Text", 0, 0, 10, 10);
+  AddButton(btnPOk, TForm1::kApply, 0, 0, 10, 10);
+  AddFieldLabel(lblMemo, TForm1::kMemo, 0, 0, 10, 10);
   AddControl(Memo1, L"EDIT", "", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0, 10, 10,
              WS_EX_CLIENTEDGE);
-  AddButton(btnVariable, "Variable", 0, 0, 10, 10);
-  AddButton(btnPreview, "Vorschau", 0, 0, 10, 10);
+  AddButton(btnVariable, TForm1::kVariable, 0, 0, 10, 10);
+  AddButton(btnPreview, TForm1::kPreview, 0, 0, 10, 10);
 
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  SendMessageW(status, SB_SIMPLE, TRUE, 0);
+  AddStatusBar(StatusBar);
 
   for (int id : {static_cast<int>(txtPName), static_cast<int>(txtPShort), static_cast<int>(txtPLong),
                  static_cast<int>(txtFName), static_cast<int>(txtFShort), static_cast<int>(Memo1)})
@@ -246,14 +201,14 @@ void TForm1View::OnResize(int width, int height) {
   MoveWindow(Item(Label21), 0, 0, width, bar, TRUE);
   MoveWindow(GetDlgItem(Item(Label21), Label8), width / 2, 0, width / 2, bar, TRUE);
 
-  const int treeWidth = Scale(std::max(splitter_, kMinTreeWidth));
+  // The tree side is at least as wide as its three buttons need.
+  const std::initializer_list<HWND> treeButtons = {Item(but_AddFolder), Item(but_AddFile), Item(but_Remove)};
+  const int treeWidth = std::max(Scale(std::max(splitter_, kMinTreeWidth)), ui::RowWidth(treeButtons, s4) + s8);
   const int bottom = height - statusHeight;
   const int buttonHeight = Scale(26);
   const int buttonTop = bottom - buttonHeight - s4;
   MoveWindow(Item(tv_eg5), s4, bar + s4, treeWidth - s8, buttonTop - bar - s8, TRUE);
-  const int buttonWidth = (treeWidth - s8 - 2 * s4) / 3;
-  for (int i = 0; i < 3; ++i)
-    MoveWindow(Item(but_AddFolder + i), s4 + i * (buttonWidth + s4), buttonTop, buttonWidth, buttonHeight, TRUE);
+  ui::PlaceRow(treeButtons, s4, buttonTop, treeWidth - s8, buttonHeight, s4);
   MoveWindow(Item(Splitter1), treeWidth, bar, Scale(5), bottom - bar, TRUE);
 
   const int x = treeWidth + Scale(5) + s8;
@@ -265,35 +220,42 @@ void TForm1View::OnResize(int width, int height) {
   place(lblDatabase, 0, 66, -1, 18);
   place(FileLabel, 0, 86, -1, 18);
   place(lblCount, 0, 120, -1, 18);
-  place(lblFolders, 16, 142, 90, 18);
-  place(Label17, 110, 142, 80, 18);
-  place(lblBlocks, 16, 164, 90, 18);
-  place(Label18, 110, 164, 80, 18);
+  const int countColumn = ui::ColumnWidth({Item(lblFolders), Item(lblBlocks)}, Scale(90));
+  for (const auto& [label, value, top] : {std::tuple{lblFolders, Label17, 142}, std::tuple{lblBlocks, Label18, 164}}) {
+    MoveWindow(Item(label), x + Scale(16), Scale(top), countColumn, Scale(18), TRUE);
+    MoveWindow(Item(value), x + Scale(20) + countColumn, Scale(top), Scale(80), Scale(18), TRUE);
+  }
   place(lblTip, 0, 200, -1, 18);
   place(lblTipText, 0, 220, -1, 60);
 
+  // Labels above their fields; each column as wide as its label or field needs.
+  const int gap = Scale(10);
+  auto column = [&](int left, int label, int field, int wish, int fieldWidth, int fieldHeight) {
+    // An edit field scrolls its text; a drop-down list must show its longest entry.
+    const HWND measured = field == cbxPShow ? Item(field) : nullptr;
+    const int columnWidth = ui::ColumnWidth({Item(label), measured}, Scale(wish));
+    MoveWindow(Item(label), left, Scale(66), columnWidth, Scale(18), TRUE);
+    MoveWindow(Item(field), left, Scale(86), fieldWidth < 0 ? columnWidth : Scale(fieldWidth), Scale(fieldHeight), TRUE);
+    return left + columnWidth + gap;
+  };
   place(lblFolderTitle, 0, 36, -1, 20);
-  place(lblFName, 0, 66, 300, 18);
-  place(txtFName, 0, 86, 300, 23);
-  place(lblFShort, 0, 118, 120, 18);
+  column(x, lblFName, txtFName, 300, -1, 23);
+  const int fShortLabel = ui::ColumnWidth({Item(lblFShort)}, Scale(120));
+  MoveWindow(Item(lblFShort), x, Scale(118), fShortLabel, Scale(18), TRUE);
   place(txtFShort, 0, 138, 40, 23);
-  place(btnFOk, 0, 176, 100, 26);
+  MoveWindow(Item(btnFOk), x, Scale(176), ui::ColumnWidth({Item(btnFOk)}, Scale(100)), Scale(26), TRUE);
 
   place(lblFileTitle, 0, 36, -1, 20);
-  place(lblPName, 0, 66, 170, 18);
-  place(txtPName, 0, 86, 170, 23);
-  place(lblPShort, 180, 66, 60, 18);
-  place(txtPShort, 180, 86, 40, 23);
-  place(lblPLong, 230, 66, 90, 18);
-  place(txtPLong, 230, 86, 90, 23);
-  place(lblPShow, 330, 66, 70, 18);
-  place(cbxPShow, 330, 86, 70, 120);
+  int left = column(x, lblPName, txtPName, 170, -1, 23);
+  left = column(left, lblPShort, txtPShort, 40, 40, 23);
+  left = column(left, lblPLong, txtPLong, 90, -1, 23);
+  column(left, lblPShow, cbxPShow, 70, -1, 120);
   place(lblMemo, 0, 122, 120, 18);
-  MoveWindow(Item(btnPOk), x + w - Scale(100), Scale(116), Scale(100), Scale(26), TRUE);
+  const int applyWidth = ui::ColumnWidth({Item(btnPOk)}, Scale(100));
+  MoveWindow(Item(btnPOk), x + w - applyWidth, Scale(116), applyWidth, Scale(26), TRUE);
   const int memoTop = Scale(146);
   MoveWindow(Item(Memo1), x, memoTop, w, buttonTop - memoTop - s4, TRUE);
-  MoveWindow(Item(btnVariable), x, buttonTop, Scale(100), buttonHeight, TRUE);
-  MoveWindow(Item(btnPreview), x + Scale(108), buttonTop, Scale(100), buttonHeight, TRUE);
+  ui::PlaceRow({Item(btnVariable), Item(btnPreview)}, x, buttonTop, 0, buttonHeight, Scale(8), Scale(100));
 }
 
 void TForm1View::SetSplitter(int width) {
@@ -341,16 +303,17 @@ void TForm1View::Render() {
     SetFocus(Item(Memo1));
     logic_.memoSelectionRequest = false;
   }
-  EnableWindow(Item(btnPOk), logic_.btnPOkEnabled);
-  EnableWindow(Item(btnFOk), logic_.btnFOkEnabled);
-  EnableWindow(Item(but_Remove), logic_.but_RemoveEnabled);
-  EnableWindow(Item(but_AddFolder), logic_.but_AddFolderEnabled);
-  EnableWindow(Item(but_AddFile), logic_.but_AddFileEnabled);
-  EnableMenuItem(menu_, kTextbausteinMenu, MF_BYPOSITION | (logic_.mnuTextbausteinEnabled ? MF_ENABLED : MF_GRAYED));
+  EnableItem(btnPOk, logic_.btnPOkEnabled);
+  EnableItem(btnFOk, logic_.btnFOkEnabled);
+  EnableItem(but_Remove, logic_.but_RemoveEnabled);
+  EnableItem(but_AddFolder, logic_.but_AddFolderEnabled);
+  EnableItem(but_AddFile, logic_.but_AddFileEnabled);
+  EnableMenuItem(menu_, TForm1::kTextbausteinMenu, MF_BYPOSITION | (logic_.mnuTextbausteinEnabled ? MF_ENABLED : MF_GRAYED));
   DrawMenuBar(Handle());
   SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(logic_.StatusBar).c_str()));
   if (logic_.focusRequest) {
-    SetFocus(Item(IdOf(*logic_.focusRequest)));
+    // As Tab would: an edit field's text is selected.
+    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IdOf(*logic_.focusRequest))), TRUE);
     logic_.focusRequest.reset();
   }
   rendering_ = false;
@@ -466,6 +429,13 @@ bool TForm1View::OnNotify(NMHDR* header, LRESULT& result) {
       if (auto* node = reinterpret_cast<TreeNode*>(tree->itemNew.lParam))
         node->expanded = (tree->action & TVE_EXPAND) != 0;
       return true;
+    case TVN_KEYDOWN:
+      if (reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey == VK_DELETE && !rendering_) {
+        logic_.tv_eg5KeyDelete();
+        PostMessageW(Handle(), kRenderMessage, 0, 0);
+      }
+      result = 0;
+      return true;
     case TVN_BEGINDRAGW:
       dragged_ = reinterpret_cast<TreeNode*>(tree->itemNew.lParam);
       SetCapture(Handle());
@@ -564,7 +534,7 @@ bool TForm1View::OnCommand(int id, int code, HWND control) {
   if (id == Memo1 && code == EN_CHANGE) {
     if (!rendering_) {
       logic_.Memo1Change(ui::GetText(control), SendMessageW(control, EM_GETMODIFY, 0, 0) != 0);
-      EnableWindow(Item(btnPOk), logic_.btnPOkEnabled);
+      EnableItem(btnPOk, logic_.btnPOkEnabled);
     }
     return true;
   }
@@ -578,29 +548,32 @@ bool TForm1View::OnCommand(int id, int code, HWND control) {
   HWND focus = GetFocus();
   switch (id) {
     case IDOK:
-    case IDCANCEL: return true;  // Enter and Escape do not close the window
+      // Enter in a field of the page applies it; elsewhere (the tree, the text) it closes nothing.
+      if (IsPageField(focus)) logic_.PageKeyEnter();
+      break;
+    case IDCANCEL: return true;  // Escape does not close the window
     case btnPOk: logic_.btnPOkClick(); break;
     case btnFOk: logic_.btnFOkClick(); break;
     case but_AddFolder: logic_.but_AddFolderClick(); break;
     case but_AddFile: logic_.but_AddFileClick(); break;
     case but_Remove: logic_.but_RemoveClick(); break;
-    case mnuNewDatabase: logic_.mnuNewDatabaseClick(); break;
-    case mnuOpenDatabase: logic_.mnuOpenDatabaseClick(); break;
-    case mnuSaveDatabase: logic_.mnuSaveDatabaseClick(); break;
-    case mnuExit: Close(IDCANCEL); return true;
-    case mnuUndo: SendMessageW(focus, WM_UNDO, 0, 0); return true;
-    case mnuCut: SendMessageW(focus, WM_CUT, 0, 0); return true;
-    case mnuCopy: SendMessageW(focus, WM_COPY, 0, 0); return true;
-    case mnuPaste: SendMessageW(focus, WM_PASTE, 0, 0); return true;
-    case mnuSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); return true;
-    case mnuExpand:
-    case mnuCollapse:
+    case TForm1::mnuNewDatabase: logic_.mnuNewDatabaseClick(); break;
+    case TForm1::mnuOpenDatabase: logic_.mnuOpenDatabaseClick(); break;
+    case TForm1::mnuSaveDatabase: logic_.mnuSaveDatabaseClick(); break;
+    case TForm1::mnuExit: Close(IDCANCEL); return true;
+    case TForm1::mnuUndo: SendMessageW(focus, WM_UNDO, 0, 0); return true;
+    case TForm1::mnuCut: SendMessageW(focus, WM_CUT, 0, 0); return true;
+    case TForm1::mnuCopy: SendMessageW(focus, WM_COPY, 0, 0); return true;
+    case TForm1::mnuPaste: SendMessageW(focus, WM_PASTE, 0, 0); return true;
+    case TForm1::mnuSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); return true;
+    case TForm1::mnuExpand:
+    case TForm1::mnuCollapse:
       for (TreeNode* node = logic_.Tree().GetFirstNode(); node; node = node->GetNext())
-        node->expanded = id == mnuExpand;
+        node->expanded = id == TForm1::mnuExpand;
       renderedTreeVersion_ = -1;
       break;
     case btnVariable:
-    case mnuVariables: {
+    case TForm1::mnuVariables: {
       HWND memo = Item(Memo1);
       if (IsWindowVisible(memo)) SetFocus(memo);
       DWORD start = 0, end = 0;
@@ -611,18 +584,29 @@ bool TForm1View::OnCommand(int id, int code, HWND control) {
       break;
     }
     case btnPreview:
-    case mnuPreview: logic_.btnPreviewClick(); break;
-    case mnuLoadText: logic_.mnuLoadTextClick(); break;
-    case mnuSaveText: logic_.mnuSaveTextClick(); break;
-    case mnuFont: ChooseMemoFont(); return true;
-    case mnuFindId: logic_.mnuFindIdClick(); break;
-    case mnuOptions: logic_.mnuOptionsClick(); break;
-    case mnuHelp: logic_.mnuHelpClick(); return true;
-    case mnuAbout: logic_.mnuAboutClick(); return true;
-    case mnuMail: logic_.mnuMailClick(); return true;
+    case TForm1::mnuPreview: logic_.btnPreviewClick(); break;
+    case TForm1::mnuLoadText: logic_.mnuLoadTextClick(); break;
+    case TForm1::mnuSaveText: logic_.mnuSaveTextClick(); break;
+    case TForm1::mnuFont: ChooseMemoFont(); return true;
+    case TForm1::mnuFindId: logic_.mnuFindIdClick(); break;
+    case TForm1::mnuOptions: logic_.mnuOptionsClick(); break;
+    case TForm1::mnuHelp: logic_.mnuHelpClick(); return true;
+    case TForm1::mnuAbout: logic_.mnuAboutClick(); return true;
+    case TForm1::mnuMail: logic_.mnuMailClick(); return true;
     default: return false;
   }
   Render();
+  return true;
+}
+
+bool TForm1View::IsPageField(HWND control) const {
+  if (!control || !IsWindowVisible(control)) return false;
+  const int id = GetDlgCtrlID(control);
+  return FieldOf(id).has_value() || id == cbxPShow;
+}
+
+bool TForm1View::OnHelp() {
+  logic_.FormHelp();
   return true;
 }
 

@@ -27,14 +27,6 @@ class TForm1View : public ui::Form {
     btnPreview = 253,
     StatusBar = 260,
   };
-  enum Menu {
-    mnuNewDatabase = 301, mnuOpenDatabase = 302, mnuSaveDatabase = 303, mnuExit = 304,
-    mnuUndo = 310, mnuCut = 311, mnuCopy = 312, mnuPaste = 313, mnuSelectAll = 314,
-    mnuExpand = 320, mnuCollapse = 321,
-    mnuVariables = 330, mnuPreview = 331, mnuLoadText = 332, mnuSaveText = 333, mnuFont = 334, mnuFindId = 335,
-    mnuOptions = 340,
-    mnuHelp = 350, mnuAbout = 351, mnuMail = 352,
-  };
 
  protected:
   void OnCreate() override;
@@ -45,11 +37,14 @@ class TForm1View : public ui::Form {
   void OnClose(int result) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   HWND InitialFocus() override { return Item(tv_eg5); }
+  bool OnHelp() override;
 
  private:
   static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
   LRESULT HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
   bool OnNotify(NMHDR* header, LRESULT& result);
+  // A field of the folder or block page, where Enter applies.
+  bool IsPageField(HWND control) const;
 
   void Render();
   void RebuildTree();

@@ -32,7 +32,7 @@ void TfrmHotkeyView::RenderBox(int box) {
   for (const std::string& item : state.items)
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(state.itemIndex), 0);
-  EnableWindow(combo, state.enabled);
+  ui::EnableControl(combo, state.enabled);
 }
 
 void TfrmHotkeyView::RenderAll() {

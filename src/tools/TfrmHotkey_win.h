@@ -15,6 +15,10 @@ class TfrmHotkeyView : public ui::Form {
   void OnCreate() override;
   void OnShow() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnHelp() override {
+    logic_.btnHilfeClick();
+    return true;
+  }
 
  private:
   void RenderBox(int box);

@@ -6,8 +6,8 @@
 
 namespace fenu {
 
-TfrmStringListe::TfrmStringListe(Services& services, std::vector<std::string> values)
-    : mmListe(std::move(values)), services_(services) {
+TfrmStringListe::TfrmStringListe(Services& services, std::vector<std::string> values, std::string appDir)
+    : mmListe(std::move(values)), services_(services), appDir_(std::move(appDir)) {
   ICollation& collation = services_.collation;
   std::stable_sort(mmListe.begin(), mmListe.end(),
                    [&](const std::string& a, const std::string& b) { return collation.CompareText(a, b) < 0; });

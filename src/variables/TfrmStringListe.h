@@ -4,19 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "app/Help.h"
 #include "platform/Services.h"
 
 namespace fenu {
 
 class TfrmStringListe {
  public:
-  TfrmStringListe(Services& services, std::vector<std::string> values);
+  TfrmStringListe(Services& services, std::vector<std::string> values, std::string appDir);
 
   static constexpr const char* kCaption = "Einträge bearbeiten";
   static constexpr const char* kWide = "breit >>>";
   static constexpr const char* kNarrow = "<<< schmal";
   static constexpr int kNarrowWidth = 393;
   static constexpr int kWideWidth = 550;
+  static constexpr int kHelpContext = 3500;
 
   // --- What the view shows -------------------------------------------------------------------
   std::vector<std::string> mmListe;  // always sorted without regard to case
@@ -34,6 +36,8 @@ class TfrmStringListe {
   void btnErsetzenClick();
   // The view passes the window's present width (96-DPI pixels) and then applies Width.
   void btnSizeClick(int currentWidth);
+  // The hidden help button, and F1.
+  void btnHilfeClick() { ShowHelpContext(services_.help, appDir_, kHelpContext); }
 
   const std::vector<std::string>& Values() const { return mmListe; }
 
@@ -43,6 +47,7 @@ class TfrmStringListe {
   void UpdateButtons();
 
   Services& services_;
+  std::string appDir_;
 };
 
 }  // namespace fenu

@@ -54,8 +54,8 @@ void TfrmStringListeView::Render() {
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   ui::SetText(Item(Edit1), logic_.Edit1);
-  EnableWindow(Item(btnDelete), logic_.btnDeleteEnabled);
-  EnableWindow(Item(btnErsetzen), logic_.btnErsetzenEnabled);
+  EnableItem(btnDelete, logic_.btnDeleteEnabled);
+  EnableItem(btnErsetzen, logic_.btnErsetzenEnabled);
   ui::SetText(Item(btnSize), logic_.btnSizeCaption);
 }
 
@@ -72,6 +72,7 @@ bool TfrmStringListeView::OnCommand(int id, int code, HWND control) {
     case btnAdd: logic_.btnAddClick(); break;
     case btnDelete: logic_.btnDeleteClick(); break;
     case btnErsetzen: logic_.btnErsetzenClick(); break;
+    case btnHilfe: logic_.btnHilfeClick(); return true;
     case btnSize: {
       RECT window;
       GetWindowRect(Handle(), &window);

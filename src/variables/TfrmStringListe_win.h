@@ -19,6 +19,10 @@ class TfrmStringListeView : public ui::Form {
   void OnResize(int width, int height) override;
   bool OnCommand(int id, int code, HWND control) override;
   HWND InitialFocus() override { return Item(mmListe); }
+  bool OnHelp() override {
+    logic_.btnHilfeClick();
+    return true;
+  }
 
  private:
   void Render();

@@ -212,7 +212,7 @@ void TfrmVariables::WriteCurrentVariable() {
 
 void TfrmVariables::sbEditItemClick(const std::function<bool(TfrmStringListe&)>& show) {
   if (CurrentVariable().empty()) return;
-  TfrmStringListe editor(services_, lbWerte);
+  TfrmStringListe editor(services_, lbWerte, appDir_);
   if (!show(editor)) return;
   lbWerte = editor.Values();
   WriteCurrentVariable();

@@ -1,5 +1,6 @@
 #include "variables/TfrmVariables_win.h"
 
+#include "ui/win32/Dpi_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Text_win.h"
 #include "variables/TfrmStringListe_win.h"
@@ -70,7 +71,7 @@ void TfrmVariablesView::OnCreate() {
   HWND tree = AddControl(TreeView, WC_TREEVIEWW, "",
                          WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS, 244, 76,
                          304, 292, WS_EX_CLIENTEDGE);
-  images_ = ui::CreateTreeImages(GetSystemMetrics(SM_CXSMICON));
+  images_ = ui::CreateTreeImages(ui::SmallIconSize());
   TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
 
   AddLabel(lblVariable, "Variable", 244, 76, 200, 18);
@@ -132,8 +133,8 @@ void TfrmVariablesView::Render() {
   show(kPanel3, logic_.panel == VariablesPanel::Panel3);
   show(kPanel4, logic_.panel == VariablesPanel::Panel4);
   if (logic_.panel == VariablesPanel::Panel1 && !logic_.Label7Visible) ShowWindow(Item(Label7), SW_HIDE);
-  for (int id : kPrompt) EnableWindow(Item(id), logic_.MeldungstextEnabled);
-  for (int id : kOffset) EnableWindow(Item(id), !logic_.MeldungstextEnabled);
+  for (int id : kPrompt) EnableItem(id, logic_.MeldungstextEnabled);
+  for (int id : kOffset) EnableItem(id, !logic_.MeldungstextEnabled);
   SetFieldText(Label7, logic_.Label7);
   SetFieldText(Edit1, logic_.Edit1);
   SetFieldText(txtCaption, logic_.txtCaption);

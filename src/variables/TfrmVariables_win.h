@@ -37,6 +37,10 @@ class TfrmVariablesView : public ui::Form {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   HWND InitialFocus() override { return Item(ListBox); }
+  bool OnHelp() override {
+    logic_.btnHilfeClick();
+    return true;
+  }
 
  private:
   void Render();

@@ -30,12 +30,15 @@ TEST(ShellCommands, EachRequestReachesTheShellWithItsTargetArgumentsAndWindowSta
 
 TEST(Help, ContextNumbersOpenTheirTopicsAndUnknownOnesTheOverview) {
   FakeServices fake;
-  for (int context : {11, 2, 9, 3, 3500, 5, 0, 77}) ShowHelpContext(fake, "C:\\Fenu\\", context);
+  for (int context : {11, 2, 9, 3, 3500, 5, 6, 12, 1, 0, 77}) ShowHelpContext(fake, "C:\\Fenu\\", context);
   EXPECT_EQ(fake.log, (Lines{"Help C:\\Fenu\\Hilfe\\Fenu.chm::/auswahl.htm", "Help C:\\Fenu\\Hilfe\\Fenu.chm::/hotkey.htm",
                              "Help C:\\Fenu\\Hilfe\\Fenu.chm::/verwaltung.htm",
                              "Help C:\\Fenu\\Hilfe\\Fenu.chm::/variablen.htm",
                              "Help C:\\Fenu\\Hilfe\\Fenu.chm::/stringliste.htm",
-                             "Help C:\\Fenu\\Hilfe\\Fenu.chm::/archiv.htm", "Help C:\\Fenu\\Hilfe\\Fenu.chm::/index.htm",
+                             "Help C:\\Fenu\\Hilfe\\Fenu.chm::/archiv.htm",
+                             "Help C:\\Fenu\\Hilfe\\Fenu.chm::/optionen.htm",
+                             "Help C:\\Fenu\\Hilfe\\Fenu.chm::/kuerzel.htm",
+                             "Help C:\\Fenu\\Hilfe\\Fenu.chm::/index.htm", "Help C:\\Fenu\\Hilfe\\Fenu.chm::/index.htm",
                              "Help C:\\Fenu\\Hilfe\\Fenu.chm::/index.htm"}));
 }
 

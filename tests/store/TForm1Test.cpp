@@ -274,7 +274,7 @@ TEST(TForm1, ClashingQuickKeyIsRefusedAndAskedAboutWhenLeaving) {
   EXPECT_EQ(w.fake.log,
             (Lines{"MessageBox Fehler \"Ein Eintrag mit der Kurztaste \"V\" existiert bereits in der aktuelle "
                    "Gruppe/Ebene!\" -> OK"}));
-  EXPECT_EQ(w.form.focusRequest, Form1Field::txtPShort);
+  EXPECT_EQ(w.form.focusRequest, Form1Focus::txtPShort);
   EXPECT_EQ(GetBlockData(*w.Find("Brief"))->quickKey, "B");
   EXPECT_TRUE(w.form.btnPOkEnabled);
 

@@ -12,7 +12,7 @@ using List = std::vector<std::string>;
 struct Editor {
   FakeServices fake;
   TfrmStringListe form;
-  explicit Editor(List values) : form(fake.services, std::move(values)) { form.FormShow(); }
+  explicit Editor(List values) : form(fake.services, std::move(values), "C:\\Fenu\\") { form.FormShow(); }
   std::string Current() const { return form.itemIndex >= 0 ? form.mmListe[static_cast<std::size_t>(form.itemIndex)] : ""; }
 };
 

@@ -1,36 +1,65 @@
 #include "ui/win32/Form_win.h"
 
+#include <commctrl.h>
+
 #include <set>
 #include <stdexcept>
 
 #include "ui/win32/AppError_win.h"
+#include "ui/win32/Dpi_win.h"
 #include "ui/win32/GradientBar_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/TextFit_win.h"
 
 namespace fenu::ui {
 namespace {
-
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
 
 HFONT MakeFont(bool bold, bool underline) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   LOGFONTW font = metrics.lfMessageFont;
+  font.lfHeight = FromSystemDpi(font.lfHeight);
   if (bold) font.lfWeight = FW_BOLD;
   font.lfUnderline = underline ? TRUE : FALSE;
   return CreateFontIndirectW(&font);
 }
 
+bool IsPushButton(HWND control) {
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  if (_wcsicmp(name, L"Button") != 0) return false;
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+bool ModifierDown() {
+  return (GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_SHIFT) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000);
+}
+
+// Wine's tree view keeps Alt+F4, F10 and Alt to itself; on Windows they reach the default window
+// procedure, which closes the window or opens its menu.
+LRESULT CALLBACK PassSystemKeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+  if (msg == WM_SYSKEYDOWN) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, PassSystemKeys, id);
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
 }  // namespace
 
+void EnableControl(HWND control, bool enabled) {
+  if (!control) return;
+  if (!enabled && GetFocus() == control) {
+    HWND dialog = GetParent(control);
+    HWND next = GetNextDlgTabItem(dialog, control, FALSE);
+    if (next && next != control) SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    else SetFocus(dialog);
+  }
+  EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
 Form::Form(const wchar_t* className, int clientWidth, int clientHeight)
-    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight), dpi_(ScreenDpi()) {}
+    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight), dpi_(WindowDpi()) {}
 
 Form::~Form() {
   if (hwnd_) {
@@ -90,6 +119,7 @@ HWND Form::Create(HWND owner) {
   RECT client;
   GetClientRect(hwnd_, &client);
   OnResize(client.right, client.bottom);
+  if (!resizable_) MakeRoomForTexts(hwnd_);
   CentreWindow(owner);
   return hwnd_;
 }
@@ -115,6 +145,8 @@ int Form::ShowModal(HWND owner) {
   if (disableOwner) EnableWindow(owner, FALSE);
   ended_ = false;
   OnShow();
+  // Texts set while showing may need more lines than their labels hold.
+  if (!resizable_) MakeRoomForTexts(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   if (HWND first = InitialFocus()) SetFocus(first);
@@ -128,6 +160,7 @@ int Form::ShowModal(HWND owner) {
       result_ = IDCANCEL;
       break;
     }
+    if (PreTranslate(msg)) continue;
     if (!IsDialogMessageW(hwnd_, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -137,6 +170,44 @@ int Form::ShowModal(HWND owner) {
   ShowWindow(hwnd_, SW_HIDE);
   if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
   return result_;
+}
+
+bool Form::PreTranslate(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !msg.hwnd) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!root || GetWindowLongPtrW(root, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Form::WindowProc)) return false;
+  if (msg.wParam == VK_F1 && !ModifierDown()) {
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = GetDlgCtrlID(msg.hwnd);
+    info.hItemHandle = msg.hwnd;
+    info.MousePos = msg.pt;
+    SendMessageW(root, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    return true;
+  }
+  // Enter presses the push button that has the focus, however it got there; the dialog manager
+  // does so only for one it made the default button on the way.
+  if (msg.wParam == VK_RETURN && !ModifierDown() && IsPushButton(msg.hwnd) && IsWindowEnabled(msg.hwnd) &&
+      IsChild(root, msg.hwnd)) {
+    SendMessageW(GetParent(msg.hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(msg.hwnd));
+    return true;
+  }
+  return false;
+}
+
+bool Form::OnHelp() {
+  if (!help_) return false;
+  help_();
+  return true;
+}
+
+void Form::ReportLayout() {
+  const std::wstring name = className_;
+  const std::vector<std::wstring> cut = CutTexts(hwnd_);
+  for (const std::wstring& line : cut) OutputDebugStringW((L"fenu: cut " + name + L" " + line + L"\n").c_str());
+  OutputDebugStringW((L"fenu: layout " + name + L" checked, " + std::to_wstring(cut.size()) + L" cut\n").c_str());
 }
 
 void Form::Close(int result) {
@@ -155,6 +226,7 @@ HWND Form::AddControl(int id, const wchar_t* windowClass, std::string_view text,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!control) throw std::runtime_error("CreateWindowExW control");
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
+  if (_wcsicmp(windowClass, WC_TREEVIEWW) == 0) SetWindowSubclass(control, PassSystemKeys, 0, 0);
   return control;
 }
 
@@ -172,6 +244,19 @@ HWND Form::AddCheckBox(int id, std::string_view text, int x, int y, int w, int h
 
 HWND Form::AddComboList(int id, int x, int y, int w, int h) {
   return AddControl(id, L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, x, y, w, h);
+}
+
+HWND Form::AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h) {
+  return AddControl(id, L"STATIC", text, SS_LEFT, x, y, w, h);
+}
+
+HWND Form::AddStatusBar(int id) {
+  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!status) throw std::runtime_error("CreateWindowExW status bar");
+  SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
+  SendMessageW(status, SB_SIMPLE, TRUE, 0);
+  return status;
 }
 
 HWND Form::AddGradientBar(int id, std::string_view text, int x, int y, int w, int h) {
@@ -204,6 +289,27 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
     info->ptMinTrackSize.x = Scale(minWidth_);
     info->ptMinTrackSize.y = Scale(minHeight_);
+    return 0;
+  }
+  if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+    // The dialog manager gives the focus back to the control that had it, even when that one has
+    // been disabled meanwhile (a button that disabled itself behind a message box).
+    const LRESULT result = DefDlgProcW(hwnd_, msg, wParam, lParam);
+    HWND focus = GetFocus();
+    if (focus && focus != hwnd_ && IsChild(hwnd_, focus) && !IsWindowEnabled(focus)) {
+      if (HWND next = GetNextDlgTabItem(hwnd_, focus, FALSE))
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    }
+    return result;
+  }
+  if (msg == WM_HELP) {
+    if (!OnHelp()) {
+      if (HWND owner = GetWindow(hwnd_, GW_OWNER)) SendMessageW(owner, WM_HELP, wParam, lParam);
+    }
+    return TRUE;
+  }
+  if (msg == kReportLayoutMessage) {
+    ReportLayout();
     return 0;
   }
   if (msg == WM_COMMAND) {

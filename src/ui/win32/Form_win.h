@@ -5,10 +5,19 @@
 // ShowModal() so that a form can also be driven modelessly.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace fenu::ui {
+
+// Asks a window for a report of its controls whose text is cut (see TextFit_win.h); the lines go
+// out through OutputDebugStringW, "fenu: cut <class> ..." and last "fenu: layout <class> checked, N cut".
+inline constexpr UINT kReportLayoutMessage = WM_APP + 0x3F00;
+
+// Enables or disables a control; a control that loses its enabled state while it has the focus
+// first hands the focus on to the next tab stop, so that the keyboard keeps working.
+void EnableControl(HWND control, bool enabled);
 
 class Form {
  public:
@@ -26,6 +35,8 @@ class Form {
   void Close(int result);
   HWND Handle() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  // What F1 shows for a window without help of its own (see OnHelp).
+  void SetHelp(std::function<void()> help) { help_ = std::move(help); }
 
  protected:
   virtual void OnCreate() = 0;
@@ -36,6 +47,9 @@ class Form {
   virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
   virtual bool OnCloseQuery(int /*result*/) { return true; }
   virtual void OnClose(int /*result*/) {}
+  // F1 (and WM_HELP): true when the window showed its help. By default the function given to
+  // SetHelp, if any; otherwise the request goes on to the owner, as on Windows.
+  virtual bool OnHelp();
   // Any other message; return true when handled, with its result.
   virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
 
@@ -62,6 +76,12 @@ class Form {
   HWND AddComboList(int id, int x, int y, int w, int h);
   // The decorative title strip with a colour gradient and a white bold heading.
   HWND AddGradientBar(int id, std::string_view text, int x, int y, int w, int h);
+  // A label that names the field created after it: its "&" marks the mnemonic that moves the
+  // focus there.
+  HWND AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h);
+  // A status bar with one simple panel along the bottom, in the window's font.
+  HWND AddStatusBar(int id);
+  void EnableItem(int id, bool enabled) { EnableControl(Item(id), enabled); }
 
   int Scale(int pixels) const;
   static HFONT MessageFont();
@@ -71,6 +91,9 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Keys that the window handles before the dialog manager sees them; true when handled.
+  bool PreTranslate(const MSG& msg);
+  void ReportLayout();
   void RegisterClassOnce();
   void CentreWindow(HWND owner);
 
@@ -86,6 +109,7 @@ class Form {
   HMENU menu_ = nullptr;
   bool ended_ = false;
   int result_ = IDCANCEL;
+  std::function<void()> help_;
 };
 
 }  // namespace fenu::ui
