@@ -13,5 +13,7 @@ inline constexpr const char* kHelpFile = "Hilfe\\Fenu.chm";
 const char* HelpTopicForContext(int context);
 
 void ShowHelpContext(IHelpViewer& viewer, std::string_view appDir, int context);
+// For windows without a context number: their page of the help file by name.
+void ShowHelpTopic(IHelpViewer& viewer, std::string_view appDir, std::string_view topic);
 
 }  // namespace fenu
