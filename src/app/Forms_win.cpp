@@ -18,8 +18,10 @@
 #include "store/TForm1.h"
 #include "store/TForm1_win.h"
 #include "store/TfrmMemo_win.h"
+#include "tools/TfrmFavFolder_win.h"
 #include "tools/TfrmHotkey_win.h"
 #include "tools/TfrmInfo_win.h"
+#include "tools/TfrmNetSend_win.h"
 #include "variables/TfrmVariables_win.h"
 
 namespace fenu {
@@ -53,6 +55,11 @@ bool Win32Forms::ShowHotkey(TfrmHotkey& window) {
 }
 
 void Win32Forms::ShowMainWindow(MainWindow kind, WindowHandle) {
+  if (kind == MainWindow::FavFolder) {
+    TfrmFavFolder logic(services_, appDir_);
+    TfrmFavFolderView(logic).ShowModal(nullptr);
+    return;
+  }
   // Windows that this version does not contain yet say so instead of doing nothing.
   services_.dialogs.MessageDlg(MsgKind::Information,
                       std::string(GermanName(kind)) + " ist in dieser Version von quenlia:FENU noch nicht enthalten.");
@@ -131,5 +138,7 @@ void Win32Forms::ShowManagement(bool& sendkeys) {
 }
 
 bool Win32Forms::AskPassword(std::string& entered) { return Win32PasswordPrompt().Ask(entered); }
+
+void Win32Forms::ShowNetSend() { TfrmNetSendView(services_, appDir_).ShowModal(nullptr); }
 
 }  // namespace fenu

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "app/Help.h"
 #include "core/Errors.h"
+#include "tools/TfrmNetSend.h"
 
 namespace fenu {
 
@@ -31,11 +33,13 @@ bool TfrmAliase::btnOkClick() {
   try {
     aliases_.ReplaceSection(section_, aliases);
   } catch (const FileError& error) {
-    dialogs_.MessageDlg(MsgKind::Error, std::string("Die Aliase können nicht gespeichert werden: ") + error.what() +
-                                            ". Die bisherige Datei bleibt unverändert.");
+    services_.dialogs.MessageDlg(MsgKind::Error, std::string("Die Aliase können nicht gespeichert werden: ") +
+                                                     error.what() + ". Die bisherige Datei bleibt unverändert.");
     return false;
   }
   return true;
 }
+
+void TfrmAliase::FormHelp() { ShowHelpTopic(services_.help, appDir_, TfrmNetSend::kHelpTopic); }
 
 }  // namespace fenu

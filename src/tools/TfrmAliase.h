@@ -12,8 +12,9 @@ namespace fenu {
 
 class TfrmAliase {
  public:
-  TfrmAliase(IDialogs& dialogs, NetAliases& aliases, const std::vector<std::string>& names, std::string section)
-      : dialogs_(dialogs), aliases_(aliases), names_(names), section_(std::move(section)) {}
+  TfrmAliase(Services& services, std::string appDir, NetAliases& aliases, const std::vector<std::string>& names,
+             std::string section)
+      : services_(services), appDir_(std::move(appDir)), aliases_(aliases), names_(names), section_(std::move(section)) {}
 
   static constexpr const char* kCaption = "Aliase bearbeiten";
   static constexpr const char* kLabel1 = "Hier können Sie für die einzelnen Computernamen Aliasnamen vergeben!";
@@ -33,9 +34,12 @@ class TfrmAliase {
   // Writes the section; true when the window closes with OK. A file that cannot be written is
   // reported and the window stays open.
   bool btnOkClick();
+  // The network messages' page of the help file.
+  void FormHelp();
 
  private:
-  IDialogs& dialogs_;
+  Services& services_;
+  std::string appDir_;
   NetAliases& aliases_;
   const std::vector<std::string>& names_;
   std::string section_;

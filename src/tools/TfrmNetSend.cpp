@@ -83,7 +83,7 @@ void TfrmNetSend::btnSendClick() {
 }
 
 void TfrmNetSend::btnAliaseClick() {
-  TfrmAliase window(services_.dialogs, aliases_, NetUsers.Items, DomainText());
+  TfrmAliase window(services_, appDir_, aliases_, NetUsers.Items, DomainText());
   if (dialogs_.ShowAliase(window)) FillComputers();
 }
 

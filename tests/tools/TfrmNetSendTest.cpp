@@ -262,10 +262,16 @@ TEST(TfrmNetSend, AliasWindowWithoutNetworkAndItsKeys) {
   EXPECT_TRUE(w.fake.LogOf("MessageBox").empty());
 }
 
-TEST(TfrmNetSend, HelpOpensTheNetworkPage) {
+TEST(TfrmNetSend, HelpOpensTheNetworkPageFromBothWindows) {
   Window w;
   w.form.FormHelp();
-  EXPECT_EQ(w.fake.log, (Lines{"Help " + w.dir.Path() + "Hilfe\\Fenu.chm::/netzwerk.htm"}));
+  w.dialogs.onAliase = [](TfrmAliase& a) {
+    a.FormHelp();
+    return false;
+  };
+  w.form.btnAliaseClick();
+  const std::string help = "Help " + w.dir.Path() + "Hilfe\\Fenu.chm::/netzwerk.htm";
+  EXPECT_EQ(w.fake.log, (Lines{help, help}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
+#include "platform/win32/Win32Services_win.h"
+
 #include <shlobj.h>
 
-#include "platform/win32/Win32Services_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {

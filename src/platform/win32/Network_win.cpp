@@ -1,8 +1,9 @@
+#include "platform/win32/Win32Services_win.h"
+
 #include <winnetwk.h>
 
 #include <vector>
 
-#include "platform/win32/Win32Services_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {
