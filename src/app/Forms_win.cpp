@@ -30,7 +30,6 @@ namespace {
 const char* GermanName(MainWindow kind) {
   switch (kind) {
     case MainWindow::Verwaltung: return "Das Text-Archiv";
-    case MainWindow::FavFolder: return "Die Favorisierten Ordner";
     case MainWindow::Calendar: return "Der Kalender";
     default: break;  // the other windows have their own openers
   }

@@ -31,6 +31,7 @@ def test_network_window_reports_the_missing_network_and_shows_the_own_name(t):
     assert kids[CBX_DOMAINS]["count"] == 0 and kids[LB_COMPUTERS]["count"] == 0
     assert e2e.strip_amp(kids[LABEL3]["text"]) == "Empfänger (0)"
     d.settext(kids[MM_MESSAGE]["hwnd"], "Hallo\r\nTest")
+    t.focus_window(kids[MM_MESSAGE]["hwnd"])
     t.capture(net["hwnd"], "TfrmNetSend")
 
     # Without recipients nothing is sent.

@@ -288,6 +288,7 @@ LRESULT StringGridView::EditMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case VK_NEXT:
           EndEdit(true);
           ListKey(wParam);
+          if (options_.alwaysShowEditor) StartEdit(nullptr);
           return 0;
         default:
           break;
