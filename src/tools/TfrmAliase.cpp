@@ -4,7 +4,6 @@
 
 #include "app/Help.h"
 #include "core/Errors.h"
-#include "tools/TfrmNetSend.h"
 
 namespace fenu {
 
@@ -40,6 +39,6 @@ bool TfrmAliase::btnOkClick() {
   return true;
 }
 
-void TfrmAliase::FormHelp() { ShowHelpTopic(services_.help, appDir_, TfrmNetSend::kHelpTopic); }
+void TfrmAliase::FormHelp() { ShowHelpTopic(services_.help, appDir_, kHelpTopic); }
 
 }  // namespace fenu

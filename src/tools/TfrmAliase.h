@@ -23,6 +23,7 @@ class TfrmAliase {
   static constexpr int kColWidth = 140;
   static constexpr int kRowHeight = 18;
   static constexpr unsigned kDeleteKey = 0x2E;  // the platform's virtual-key code of Delete
+  static constexpr const char* kHelpTopic = "netzwerk.htm";  // the network messages' page
 
   StringGrid StrGrid{2, 1};
 
@@ -34,7 +35,6 @@ class TfrmAliase {
   // Writes the section; true when the window closes with OK. A file that cannot be written is
   // reported and the window stays open.
   bool btnOkClick();
-  // The network messages' page of the help file.
   void FormHelp();
 
  private:
