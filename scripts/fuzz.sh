@@ -3,10 +3,11 @@
 #   tree_fuzz       the tree-file reader, seeded with the tree files among the test fixtures
 #   keystring_fuzz  the key-string interpreter, seeded with a few key strings
 #   expansion_fuzz  the expansion engine, seeded with block texts and answers
+#   favourites_fuzz the favourites-file reader, seeded with a few lists
 # Builds fuzz/ with clang's libFuzzer into build/fuzz and keeps what each target learns in its
-# corpus folder (build/fuzz/corpus, build/fuzz/corpus-keystring, build/fuzz/corpus-expansion) for
-# the next run. A finding is written to build/fuzz/<target>-crash-* (or leak-, timeout-, oom-)
-# and fails the run.
+# corpus folder (build/fuzz/corpus, build/fuzz/corpus-keystring, build/fuzz/corpus-expansion,
+# build/fuzz/corpus-favourites) for the next run. A finding is written to
+# build/fuzz/<target>-crash-* (or leak-, timeout-, oom-) and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -16,6 +17,7 @@ cmake --build build/fuzz
 
 mkdir -p build/fuzz/corpus build/fuzz/seeds build/fuzz/corpus-keystring build/fuzz/seeds-keystring
 mkdir -p build/fuzz/corpus-expansion build/fuzz/seeds-expansion
+mkdir -p build/fuzz/corpus-favourites build/fuzz/seeds-favourites
 find tests/fixtures -name '*.bdb' -exec cp {} build/fuzz/seeds/ \;
 i=0
 for seed in '+(ab)c' '^c%f' '{LEFT 3}{left 3}' '{{}{}}' '~{TAB}{a}{0}' '{ABC' '{LEFT x}' '{NUMLOCK 2}' \
@@ -33,6 +35,14 @@ for seed in '<<DatumNormal|0>> <<DatumLang|-1>> <<ZeitLang|0>> <<datumnormal|3>>
     '<<BausteinText|0000000000004>> <<BausteinText|0000000000001>>' '<<BausteinText|0000000000003>>' \
     'a >> b <<Jahr|1>>' '<<ohne Strich>>' '<<BausteinText|..\\x>>' '<<Jahr|3000000>>'; do
   printf "$seed" >"build/fuzz/seeds-expansion/seed-$i"
+  i=$((i + 1))
+done
+
+# Favourites files: the header, folders, empty rows, a line with more cells, other line ends.
+i=0
+for seed in 'Bezeichnung\tPfad\t\r\n\t\t\r\n' 'Bezeichnung\tPfad\t\r\nDokumente\tC:\\Users\\Anna\\Dokumente\t\r\n' \
+    'A\tB\r\nD:\\\tD:\\' 'A\tB\t\r\na\tb\tc\t\r\n\r\n' 'x\ty\t\nz\rw\t\t\t\t'; do
+  printf "$seed" >"build/fuzz/seeds-favourites/seed-$i"
   i=$((i + 1))
 done
 
@@ -54,4 +64,6 @@ run tree_fuzz 65536 build/fuzz/corpus build/fuzz/seeds "tree-file reader"
 # Key strings stay short: a repeat count alone makes up to 65535 key presses per group.
 run keystring_fuzz 1024 build/fuzz/corpus-keystring build/fuzz/seeds-keystring "key-string interpreter"
 run expansion_fuzz 4096 build/fuzz/corpus-expansion build/fuzz/seeds-expansion "expansion engine"
+# Long enough for a line of many cells against many lines, which the cell limit refuses.
+run favourites_fuzz 65536 build/fuzz/corpus-favourites build/fuzz/seeds-favourites "favourites-file reader"
 echo "fuzz: ok"

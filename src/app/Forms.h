@@ -34,6 +34,8 @@ class IForms {
   virtual void ShowManagement(bool& sendkeys) = 0;
   // The password dialog, shown once with an empty field; false when it was cancelled.
   virtual bool AskPassword(std::string& entered) = 0;
+  // The network message window; the window guard does not count it.
+  virtual void ShowNetSend() = 0;
 };
 
 }  // namespace fenu

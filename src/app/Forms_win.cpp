@@ -19,8 +19,10 @@
 #include "store/TForm1.h"
 #include "store/TForm1_win.h"
 #include "store/TfrmMemo_win.h"
+#include "tools/TfrmFavFolder_win.h"
 #include "tools/TfrmHotkey_win.h"
 #include "tools/TfrmInfo_win.h"
+#include "tools/TfrmNetSend_win.h"
 #include "variables/TfrmVariables_win.h"
 
 namespace fenu {
@@ -29,7 +31,6 @@ namespace {
 const char* GermanName(MainWindow kind) {
   switch (kind) {
     case MainWindow::Verwaltung: return "Das Text-Archiv";
-    case MainWindow::FavFolder: return "Die Favorisierten Ordner";
     default: break;  // the other windows have their own openers
   }
   return "Dieses Fenster";
@@ -57,6 +58,11 @@ bool Win32Forms::ShowHotkey(TfrmHotkey& window) {
 void Win32Forms::ShowMainWindow(MainWindow kind, WindowHandle) {
   if (kind == MainWindow::Calendar) {
     calendar::ShowCalendarWindow(services_, appDir_);
+    return;
+  }
+  if (kind == MainWindow::FavFolder) {
+    TfrmFavFolder logic(services_, appDir_);
+    TfrmFavFolderView(logic).ShowModal(nullptr);
     return;
   }
   // Windows that this version does not contain yet say so instead of doing nothing.
@@ -142,5 +148,7 @@ void Win32Forms::ShowManagement(bool& sendkeys) {
 bool Win32Forms::AskPassword(std::string& entered) {
   return Win32PasswordPrompt(services_.help, appDir_).Ask(entered);
 }
+
+void Win32Forms::ShowNetSend() { TfrmNetSendView(services_, appDir_).ShowModal(nullptr); }
 
 }  // namespace fenu

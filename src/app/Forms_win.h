@@ -17,6 +17,7 @@ class Win32Forms : public IForms {
   void ShowAbbreviation(WindowHandle target, const bool& sendkeys) override;
   void ShowManagement(bool& sendkeys) override;
   bool AskPassword(std::string& entered) override;
+  void ShowNetSend() override;
 
  private:
   Services& services_;

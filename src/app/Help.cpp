@@ -24,7 +24,11 @@ const char* HelpTopicForContext(int context) {
 }
 
 void ShowHelpContext(IHelpViewer& viewer, std::string_view appDir, int context) {
-  viewer.ShowTopic(std::string(appDir) + kHelpFile, HelpTopicForContext(context));
+  ShowHelpTopic(viewer, appDir, HelpTopicForContext(context));
+}
+
+void ShowHelpTopic(IHelpViewer& viewer, std::string_view appDir, std::string_view topic) {
+  viewer.ShowTopic(std::string(appDir) + kHelpFile, topic);
 }
 
 }  // namespace fenu

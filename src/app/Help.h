@@ -20,5 +20,7 @@ inline constexpr int kHelpAbbreviation = 12;
 const char* HelpTopicForContext(int context);
 
 void ShowHelpContext(IHelpViewer& viewer, std::string_view appDir, int context);
+// For windows without a context number: their page of the help file by name.
+void ShowHelpTopic(IHelpViewer& viewer, std::string_view appDir, std::string_view topic);
 
 }  // namespace fenu

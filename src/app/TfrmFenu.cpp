@@ -110,9 +110,8 @@ void TfrmFenu::mnuCalendar4Click() { OpenCalendar(); }
 void TfrmFenu::mnuFafoClick() { OpenFavourites(); }
 void TfrmFenu::mnuHotKeysClick() { OpenHotkeyWindow(); }
 
-void TfrmFenu::mnuNNSClick() {
-  // The network message window is not counted by the guard.
-}
+// The network message window is not counted by the guard.
+void TfrmFenu::mnuNNSClick() { forms_.ShowNetSend(); }
 
 TfrmFenu::HotkeyDispatch TfrmFenu::HotkeyMessage(std::uint32_t id) {
   const WindowHandle target = services_.focus.CaptureTarget();

@@ -42,6 +42,9 @@ bool IsReadOnlyFile(std::string_view path) {
 }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
+  // A folder opens as a stream on some systems and reports an absurd size.
+  std::error_code ec;
+  if (fs::is_directory(ToFsPath(path), ec)) return std::nullopt;
   std::ifstream in(ToFsPath(path), std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
   const std::streamoff size = in.tellg();

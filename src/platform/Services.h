@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fenu {
 
@@ -117,6 +118,52 @@ class IVersionResource {
   virtual bool QueryString(const std::string& block, std::string_view key, std::string& value) = 0;
 };
 
+class IFolderBrowser {
+ public:
+  virtual ~IFolderBrowser() = default;
+  // The platform's folder-browse dialog with title above its tree, rooted at the desktop and
+  // accepting file-system folders only. False when cancelled; path holds the folder otherwise.
+  virtual bool BrowseForFolder(std::string_view title, std::string& path) = 0;
+};
+
+// A resource of the Windows network as its enumeration describes it.
+struct NetResource {
+  std::uint32_t scope = 0;
+  std::uint32_t type = 0;
+  std::uint32_t displayType = 0;
+  std::uint32_t usage = 0;
+  std::string localName;
+  std::string remoteName;
+  std::string comment;
+  std::string provider;
+};
+
+inline constexpr std::uint32_t kResourceConnected = 1;
+inline constexpr std::uint32_t kResourceGlobalNet = 2;
+inline constexpr std::uint32_t kResourceTypeDisk = 1;
+inline constexpr std::uint32_t kResourceUsageContainer = 2;
+inline constexpr std::uint32_t kResourceDisplayTypeServer = 2;
+inline constexpr std::uint32_t kErrorNoMoreItems = 259;
+inline constexpr std::uint32_t kErrorNoNetwork = 1222;
+
+using NetEnumHandle = std::uintptr_t;
+
+// The Windows networking functions and the computer name. Results are the system's error codes,
+// 0 for success.
+class INetwork {
+ public:
+  virtual ~INetwork() = default;
+  // Opens an enumeration of the resources below start (nullptr: the top of the network).
+  virtual std::uint32_t OpenEnum(std::uint32_t scope, std::uint32_t type, std::uint32_t usage,
+                                 const NetResource* start, NetEnumHandle& handle) = 0;
+  // The next entries of an enumeration, as many as one call hands out; kErrorNoMoreItems at the end.
+  virtual std::uint32_t EnumResource(NetEnumHandle handle, std::vector<NetResource>& entries) = 0;
+  virtual std::uint32_t CloseEnum(NetEnumHandle handle) = 0;
+  virtual std::string ComputerName() = 0;
+  // The system's own text for an error code, without a trailing line break.
+  virtual std::string ErrorText(std::uint32_t code) = 0;
+};
+
 // Everything a window's logic may reach, by reference; no singletons.
 struct Services {
   IDialogs& dialogs;
@@ -128,6 +175,8 @@ struct Services {
   IVersionResource& version;
   ISound& sound;
   ICollation& collation;
+  IFolderBrowser& folders;
+  INetwork& network;
 };
 
 }  // namespace fenu

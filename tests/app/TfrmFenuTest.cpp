@@ -199,3 +199,19 @@ TEST(TfrmFenu, HotkeyWindowOkReregistersAtOnceAndCancelChangesNothing) {
 
 }  // namespace
 }  // namespace fenu
+
+namespace fenu {
+namespace {
+
+TEST(TfrmFenu, NetworkMessagesOpenBesideAnyMainWindowWithoutTheGuard) {
+  Shell s;
+  s.Settings(kConfigured);
+  s.shell.FormCreate();
+  s.fake.log.clear();
+  s.forms.onMainWindow = [&](MainWindow, WindowHandle) { s.shell.mnuNNSClick(); };
+  s.shell.mnuCalendar4Click();
+  EXPECT_EQ(s.fake.log, (Lines{"Show TfrmCalendar 0", "Show TfrmNetSend"}));
+}
+
+}  // namespace
+}  // namespace fenu

@@ -7,7 +7,7 @@ import base64
 import shutil
 
 import fenu_e2e as e2e
-from test_password import CMD_VERWALTUNG, password_record
+from test_password import CMD_VERWALTUNG, base_only, password_record
 from test_shell import CMD_HOTKEYS, QUIET_INI, shell_window
 
 REPORT_LAYOUT = 0x8000 + 0x3F00
@@ -80,6 +80,7 @@ def shell_windows(t, dpi):
     # The first start: the introduction, then the reminder. A password guards the management.
     app = t.make_appdir(ini="[Main]\nStick=1\n")
     (app / "Daten").mkdir()
+    (app / "Daten" / "Standard.adb").write_bytes(base_only("Standard"))
     (app / "Daten" / "Standard.zug").write_bytes(password_record("Geheim"))
     fenu = t.start_fenu(app, dpi=dpi)
     album = Album(t, fenu)

@@ -69,6 +69,8 @@ class FakeForms : public IForms {
     return answer.ok;
   }
 
+  void ShowNetSend() override { fake_.log.push_back("Show TfrmNetSend"); }
+
  private:
   FakeServices& fake_;
 };

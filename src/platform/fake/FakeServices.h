@@ -20,9 +20,11 @@ class FakeServices : public IDialogs,
                      public IInstance,
                      public IVersionResource,
                      public ISound,
-                     public ICollation {
+                     public ICollation,
+                     public IFolderBrowser,
+                     public INetwork {
  public:
-  FakeServices() : services{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+  FakeServices() : services{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -60,6 +62,24 @@ class FakeServices : public IDialogs,
   // Reference counts of the global atoms, by value.
   std::map<std::uint16_t, int> atomRefs;
 
+  // Answers for the next folder-browse dialogs, in order; without one, or with std::nullopt,
+  // the dialog is cancelled.
+  std::deque<std::optional<std::string>> folderAnswers;
+
+  // The network: the entries that an enumeration starting at a resource hands out, by the start's
+  // remote name ("" for the top, where the providers are), and the error codes to answer with.
+  std::map<std::string, std::vector<NetResource>> netEntries;
+  std::map<std::string, std::uint32_t> netOpenErrors;
+  std::map<std::string, std::uint32_t> netEnumErrors;
+  std::uint32_t netCloseError = 0;
+  // How many entries one EnumResource call hands out.
+  std::size_t netEntriesPerCall = 1000;
+  std::string computerName = "PC01";
+  // The system's texts by error code; others read "Systemfehler <code>".
+  std::map<std::uint32_t, std::string> errorTexts;
+  // Enumerations opened and not closed yet.
+  int openNetEnums = 0;
+
   // Log lines that start with prefix.
   std::vector<std::string> LogOf(const std::string& prefix) const;
 
@@ -82,10 +102,23 @@ class FakeServices : public IDialogs,
   bool Read(std::string_view file, std::string& block) override;
   bool Translation(const std::string& block, std::uint16_t& language, std::uint16_t& codePage) override;
   bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
+  bool BrowseForFolder(std::string_view title, std::string& path) override;
+  std::uint32_t OpenEnum(std::uint32_t scope, std::uint32_t type, std::uint32_t usage, const NetResource* start,
+                         NetEnumHandle& handle) override;
+  std::uint32_t EnumResource(NetEnumHandle handle, std::vector<NetResource>& entries) override;
+  std::uint32_t CloseEnum(NetEnumHandle handle) override;
+  std::string ComputerName() override;
+  std::string ErrorText(std::uint32_t code) override;
 
  private:
   std::map<std::string, std::uint16_t> atomValues_;
   std::uint16_t nextAtom_ = 0xC000;
+  struct NetEnum {
+    std::string start;
+    std::size_t next = 0;
+  };
+  std::map<NetEnumHandle, NetEnum> netEnums_;
+  NetEnumHandle nextNetEnum_ = 1;
 };
 
 }  // namespace fenu

@@ -25,6 +25,11 @@ HtmlHelpFn LoadHtmlHelp() {
 
 void Win32ShellExec::Execute(std::string_view target, std::string_view arguments, ShowState state) {
   const int show = state == ShowState::Maximized ? SW_SHOWMAXIMIZED : state == ShowState::Hidden ? SW_HIDE : SW_SHOWNORMAL;
+  // What the shell is asked to start, for a debugger or a test to read.
+  const char* how = state == ShowState::Maximized ? "maximized" : state == ShowState::Hidden ? "hidden" : "normal";
+  OutputDebugStringW(ui::ToWide("fenu: shell \"" + std::string(target) + "\" \"" + std::string(arguments) + "\" " + how +
+                                "\n")
+                         .c_str());
   const std::wstring wideTarget = ui::ToWide(target);
   const std::wstring wideArguments = ui::ToWide(arguments);
   ShellExecuteW(nullptr, L"open", wideTarget.c_str(), wideArguments.empty() ? nullptr : wideArguments.c_str(), nullptr,

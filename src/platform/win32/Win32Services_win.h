@@ -70,6 +70,21 @@ class Win32VersionResource : public IVersionResource {
   bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
 };
 
+class Win32FolderBrowser : public IFolderBrowser {
+ public:
+  bool BrowseForFolder(std::string_view title, std::string& path) override;
+};
+
+class Win32Network : public INetwork {
+ public:
+  std::uint32_t OpenEnum(std::uint32_t scope, std::uint32_t type, std::uint32_t usage, const NetResource* start,
+                         NetEnumHandle& handle) override;
+  std::uint32_t EnumResource(NetEnumHandle handle, std::vector<NetResource>& entries) override;
+  std::uint32_t CloseEnum(NetEnumHandle handle) override;
+  std::string ComputerName() override;
+  std::string ErrorText(std::uint32_t code) override;
+};
+
 // Gives another program's window that has just come to the front a moment to take the keyboard
 // before keys are sent to it.
 void LetActivationSettle(HWND window);
@@ -85,7 +100,9 @@ struct Win32Services {
   Win32VersionResource version;
   Win32Sound sound;
   Win32Collation collation;
-  Services services{dialogs, hotkeys, focus, shell, help, instance, version, sound, collation};
+  Win32FolderBrowser folders;
+  Win32Network network;
+  Services services{dialogs, hotkeys, focus, shell, help, instance, version, sound, collation, folders, network};
 };
 
 }  // namespace fenu::win32
