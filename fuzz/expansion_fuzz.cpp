@@ -15,8 +15,8 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "insert/Expansion.h"
-#include "insert/ScriptedPrompts.h"
+#include "expansion/Expansion.h"
+#include "expansion/ScriptedPrompts.h"
 
 namespace {
 

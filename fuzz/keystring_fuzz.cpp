@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "insert/KeyString.h"
-#include "insert/UsKeyboardLayout.h"
+#include "platform/UsKeyboardLayout.h"
 
 namespace {
 

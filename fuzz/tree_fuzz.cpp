@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/BlockData.h"
-#include "store/TreeFile.h"
+#include "data/BlockData.h"
+#include "model/TreeFile.h"
 
 namespace {
 

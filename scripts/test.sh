@@ -23,6 +23,16 @@ if scripts/check-setup.py --setup build/setup-without-wine.sh >/dev/null 2>&1; t
   exit 1
 fi
 
+echo "== includes run down the layers; only Win32 views include <windows.h>"
+scripts/check-layers.py
+# That check has to bite too: a core file that includes the tray shell must fail it.
+rm -rf build/layers-probe && mkdir -p build/layers-probe && cp -r src build/layers-probe/
+echo '#include "app/TfrmFenu.h"' >>build/layers-probe/src/core/Cp1252.cpp
+if scripts/check-layers.py --src build/layers-probe/src >/dev/null 2>&1; then
+  echo "test: scripts/check-layers.py passes an include that runs up the layers" >&2
+  exit 1
+fi
+
 scripts/build.sh linux win
 
 echo "== core and window-logic tests"

@@ -8,8 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "insert/Expansion.h"
-#include "insert/ScriptedPrompts.h"
+#include "expansion/Expansion.h"
+#include "expansion/ScriptedPrompts.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
 

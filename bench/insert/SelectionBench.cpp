@@ -9,7 +9,7 @@
 
 #include "insert/TfrmListe.h"
 #include "platform/fake/FakeServices.h"
-#include "store/Database.h"
+#include "data/Database.h"
 
 namespace fenu {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/FileIo.h"
 #include "platform/fake/FakeServices.h"
-#include "store/Database.h"
+#include "data/Database.h"
 
 namespace fenu {
 namespace {

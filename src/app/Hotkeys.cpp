@@ -1,6 +1,6 @@
 #include "app/Hotkeys.h"
 
-#include "app/HotkeySpec.h"
+#include "common/HotkeySpec.h"
 
 namespace fenu {
 

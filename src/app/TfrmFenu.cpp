@@ -1,6 +1,6 @@
 #include "app/TfrmFenu.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "app/TfrmIniMessage.h"
 #include "app/TfrmTaskbar.h"
 #include "core/Errors.h"

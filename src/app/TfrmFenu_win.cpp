@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <stdexcept>
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Text_win.h"
 

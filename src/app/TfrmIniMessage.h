@@ -3,7 +3,7 @@
 // [ShowMessage].
 #include <string>
 
-#include "app/Help.h"
+#include "common/Help.h"
 
 namespace fenu {
 

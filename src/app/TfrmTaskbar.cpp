@@ -1,6 +1,6 @@
 #include "app/TfrmTaskbar.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/Errors.h"
 
 namespace fenu {

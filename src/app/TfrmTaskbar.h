@@ -2,7 +2,7 @@
 // The first-start window: tells where the tray icon lives and remembers whether to show again.
 #include <string>
 
-#include "app/Help.h"
+#include "common/Help.h"
 
 namespace fenu {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "insert/DateFormat.h"
+#include "expansion/DateFormat.h"
 
 namespace fenu::calendar {
 namespace {

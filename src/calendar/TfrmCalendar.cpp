@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Help.h"
-#include "app/Settings.h"
+#include "common/Help.h"
+#include "common/Settings.h"
 #include "calendar/CalendarDays.h"
 #include "calendar/LocaleText.h"
 #include "calendar/SunMoon.h"

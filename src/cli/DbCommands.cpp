@@ -10,10 +10,10 @@
 #include "cli/Cli.h"
 #include "cli/DbJson.h"
 #include "core/FileIo.h"
-#include "store/BlockData.h"
-#include "store/Database.h"
-#include "store/DatabaseCheck.h"
-#include "store/SafeFile.h"
+#include "data/BlockData.h"
+#include "data/Database.h"
+#include "data/DatabaseCheck.h"
+#include "core/SafeFile.h"
 
 namespace fenu::cli {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "core/Cp1252.h"
 #include "core/FileIo.h"
-#include "store/BlockData.h"
-#include "store/Database.h"
+#include "data/BlockData.h"
+#include "data/Database.h"
 
 namespace fenu::cli {
 namespace {

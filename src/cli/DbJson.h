@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Errors.h"
-#include "store/TreeFile.h"
+#include "model/TreeFile.h"
 
 namespace fenu::cli {
 

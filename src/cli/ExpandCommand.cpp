@@ -14,9 +14,9 @@
 #include "cli/Cli.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
-#include "insert/Expansion.h"
-#include "insert/ScriptedPrompts.h"
-#include "store/BlockData.h"
+#include "expansion/Expansion.h"
+#include "expansion/ScriptedPrompts.h"
+#include "data/BlockData.h"
 
 namespace fenu::cli {
 namespace {

@@ -1,7 +1,7 @@
 // fenu-cli hotkey FIRST SECOND: a stored hotkey as Windows registers it.
 #include <cstdio>
 
-#include "app/HotkeySpec.h"
+#include "common/HotkeySpec.h"
 #include "cli/Cli.h"
 
 namespace fenu::cli {

@@ -7,7 +7,7 @@
 
 #include "cli/Cli.h"
 #include "insert/KeyString.h"
-#include "insert/UsKeyboardLayout.h"
+#include "platform/UsKeyboardLayout.h"
 
 namespace fenu::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
-#include "store/SafeFile.h"
+#include "core/SafeFile.h"
 
 namespace fenu {
 namespace {

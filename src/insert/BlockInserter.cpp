@@ -1,7 +1,7 @@
 #include "insert/BlockInserter.h"
 
 #include "insert/Delivery.h"
-#include "store/BlockData.h"
+#include "data/BlockData.h"
 
 namespace fenu {
 

@@ -1,6 +1,6 @@
 #pragma once
 // What choosing a block does: expand its text, then deliver the result to the captured control.
-#include "insert/Expansion.h"
+#include "expansion/Expansion.h"
 #include "insert/TfrmListe.h"
 #include "platform/Keyboard.h"
 

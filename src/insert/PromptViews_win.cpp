@@ -1,6 +1,6 @@
 #include "insert/PromptViews_win.h"
 
-#include "ui/win32/InputQuery_win.h"
+#include "platform/win32/InputQuery_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {

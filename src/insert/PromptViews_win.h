@@ -2,7 +2,7 @@
 // The prompt dialogs as real windows, and the prompts service the expansion engine asks.
 #include <string>
 
-#include "insert/Prompts.h"
+#include "expansion/Prompts.h"
 #include "insert/TfrmVarAuswahl.h"
 #include "platform/Services.h"
 #include "ui/win32/Form_win.h"

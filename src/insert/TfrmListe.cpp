@@ -1,17 +1,17 @@
 #include "insert/TfrmListe.h"
 
-#include "app/Help.h"
-#include "app/Settings.h"
-#include "app/ShellCommands.h"
+#include "common/Help.h"
+#include "common/Settings.h"
+#include "common/ShellCommands.h"
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "core/Numbers.h"
-#include "insert/Expansion.h"
-#include "store/BlockData.h"
-#include "store/DamagedFiles.h"
-#include "store/Database.h"
+#include "expansion/Expansion.h"
+#include "data/BlockData.h"
+#include "data/DamagedFiles.h"
+#include "data/Database.h"
 
 namespace fenu {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Services.h"
-#include "store/TreeFile.h"
+#include "model/TreeFile.h"
 
 namespace fenu {
 

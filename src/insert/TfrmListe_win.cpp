@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/Errors.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Dpi_win.h"

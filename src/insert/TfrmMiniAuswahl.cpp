@@ -1,14 +1,14 @@
 #include "insert/TfrmMiniAuswahl.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "core/Numbers.h"
-#include "insert/Expansion.h"
-#include "store/BlockData.h"
-#include "store/DamagedFiles.h"
-#include "store/Database.h"
+#include "expansion/Expansion.h"
+#include "data/BlockData.h"
+#include "data/DamagedFiles.h"
+#include "data/Database.h"
 
 namespace fenu {
 namespace {

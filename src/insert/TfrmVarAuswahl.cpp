@@ -1,6 +1,6 @@
 #include "insert/TfrmVarAuswahl.h"
 
-#include "variables/SelectionVariables.h"
+#include "data/SelectionVariables.h"
 
 namespace fenu {
 

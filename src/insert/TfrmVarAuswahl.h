@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "insert/Prompts.h"
+#include "expansion/Prompts.h"
 #include "platform/Services.h"
 
 namespace fenu {

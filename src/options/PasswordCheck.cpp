@@ -1,10 +1,10 @@
 #include "options/PasswordCheck.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "options/PasswordFile.h"
-#include "store/Database.h"
+#include "data/Database.h"
 
 namespace fenu {
 

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "core/FileIo.h"
-#include "store/Database.h"
-#include "store/SafeFile.h"
+#include "data/Database.h"
+#include "core/SafeFile.h"
 
 namespace fenu {
 namespace {

@@ -3,7 +3,7 @@
 // interface through which the password check asks for a password.
 #include <string>
 
-#include "app/Help.h"
+#include "common/Help.h"
 
 namespace fenu {
 

@@ -1,6 +1,6 @@
 #include "options/TfrmOptions.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/Errors.h"
 #include "options/PasswordFile.h"
 

@@ -5,7 +5,7 @@
 // set before is removed only when the user agrees.
 #include <string>
 
-#include "app/Help.h"
+#include "common/Help.h"
 #include "platform/Services.h"
 
 namespace fenu {

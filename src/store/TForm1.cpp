@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/Help.h"
-#include "app/Settings.h"
-#include "app/ShellCommands.h"
+#include "common/Help.h"
+#include "common/Settings.h"
+#include "common/ShellCommands.h"
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/Numbers.h"
-#include "insert/Expansion.h"
-#include "store/TreeOps.h"
+#include "expansion/Expansion.h"
+#include "model/TreeOps.h"
 #include "tools/TfrmInfo.h"
 
 namespace fenu {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/Mnemonics.h"
-#include "insert/Prompts.h"
+#include "expansion/Prompts.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
-#include "store/Database.h"
+#include "data/Database.h"
 #include "variables/TfrmVariables.h"
 
 namespace fenu {

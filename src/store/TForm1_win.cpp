@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/Errors.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"

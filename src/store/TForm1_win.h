@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 
-#include "store/FontString.h"
+#include "model/FontString.h"
 #include "store/TForm1.h"
 #include "ui/win32/FileLabel_win.h"
 #include "ui/win32/Form_win.h"

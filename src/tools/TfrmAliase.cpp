@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/Help.h"
+#include "common/Help.h"
 #include "core/Errors.h"
 
 namespace fenu {

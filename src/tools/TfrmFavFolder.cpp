@@ -1,9 +1,9 @@
 #include "tools/TfrmFavFolder.h"
 
-#include "app/Help.h"
-#include "app/HotkeySpec.h"
-#include "app/Settings.h"
-#include "app/ShellCommands.h"
+#include "common/Help.h"
+#include "common/HotkeySpec.h"
+#include "common/Settings.h"
+#include "common/ShellCommands.h"
 #include "core/Errors.h"
 #include "core/IniFile.h"
 #include "data/FavouritesFile.h"

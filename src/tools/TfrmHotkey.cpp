@@ -1,8 +1,8 @@
 #include "tools/TfrmHotkey.h"
 
-#include "app/Help.h"
-#include "app/HotkeySpec.h"
-#include "app/Settings.h"
+#include "common/Help.h"
+#include "common/HotkeySpec.h"
+#include "common/Settings.h"
 #include "core/Cp1252.h"
 #include "core/IniFile.h"
 

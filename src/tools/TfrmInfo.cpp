@@ -1,6 +1,6 @@
 #include "tools/TfrmInfo.h"
 
-#include "app/ShellCommands.h"
+#include "common/ShellCommands.h"
 #include "tools/TVersionInfo.h"
 
 namespace fenu {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Help.h"
-#include "app/ShellCommands.h"
+#include "common/Help.h"
+#include "common/ShellCommands.h"
 #include "core/Cp1252.h"
 #include "tools/TfrmAliase.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Help.h"
+#include "common/Help.h"
 #include "platform/Services.h"
 
 namespace fenu {

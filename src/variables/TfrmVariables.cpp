@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "app/Help.h"
+#include "common/Help.h"
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/Numbers.h"
-#include "insert/DateFormat.h"
-#include "insert/VariableTable.h"
-#include "store/DamagedFiles.h"
-#include "store/Database.h"
+#include "expansion/DateFormat.h"
+#include "expansion/VariableTable.h"
+#include "data/DamagedFiles.h"
+#include "data/Database.h"
 #include "variables/TfrmStringListe.h"
 
 namespace fenu {

@@ -14,11 +14,11 @@
 #include <string_view>
 #include <vector>
 
-#include "insert/Prompts.h"
+#include "expansion/Prompts.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
-#include "store/TreeFile.h"
-#include "variables/SelectionVariables.h"
+#include "model/TreeFile.h"
+#include "data/SelectionVariables.h"
 
 namespace fenu {
 

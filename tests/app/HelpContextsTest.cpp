@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Help.h"
+#include "common/Help.h"
 #include "app/TfrmIniMessage.h"
 #include "app/TfrmTaskbar.h"
 #include "insert/TfrmListe.h"

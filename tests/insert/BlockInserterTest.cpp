@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "insert/ScriptedPrompts.h"
+#include "expansion/ScriptedPrompts.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeServices.h"

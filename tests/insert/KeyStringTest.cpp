@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Cp1252.h"
-#include "insert/UsKeyboardLayout.h"
+#include "platform/UsKeyboardLayout.h"
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeServices.h"
 

@@ -7,7 +7,7 @@
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "platform/fake/FakeServices.h"
-#include "store/Database.h"
+#include "data/Database.h"
 #include "support/DamagedStores.h"
 #include "support/TempDir.h"
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "insert/ScriptedPrompts.h"
+#include "expansion/ScriptedPrompts.h"
 #include "platform/fake/FakeServices.h"
 #include "support/TempDir.h"
-#include "variables/SelectionVariables.h"
+#include "data/SelectionVariables.h"
 
 namespace fenu {
 namespace {

@@ -5,7 +5,7 @@
 #include <deque>
 
 #include "app/TfrmFenu.h"
-#include "insert/ScriptedPrompts.h"
+#include "expansion/ScriptedPrompts.h"
 #include "options/PasswordFile.h"
 #include "options/TfrmOptions.h"
 #include "platform/fake/FakeClock.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/FileIo.h"
-#include "insert/ScriptedPrompts.h"
+#include "expansion/ScriptedPrompts.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
 #include "store/TForm1.h"

@@ -6,10 +6,10 @@
 #include <map>
 
 #include "core/FileIo.h"
-#include "insert/ScriptedPrompts.h"
+#include "expansion/ScriptedPrompts.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
-#include "store/TreeOps.h"
+#include "model/TreeOps.h"
 #include "support/DamagedStores.h"
 #include "support/TempDir.h"
 #include "tools/TfrmInfo.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/FileIo.h"
-#include "store/TreeBytes.h"
+#include "support/TreeBytes.h"
 
 namespace fenu::test {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Help.h"
+#include "common/Help.h"
 #include "core/FileIo.h"
-#include "insert/ScriptedPrompts.h"
+#include "expansion/ScriptedPrompts.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
-#include "store/Database.h"
+#include "data/Database.h"
 #include "support/DamagedStores.h"
 #include "support/TempDir.h"
 #include "variables/TfrmStringListe.h"

@@ -1,6 +1,6 @@
 #include "platform/fake/FakeKeyboard.h"
 
-#include "insert/UsKeyboardLayout.h"
+#include "platform/UsKeyboardLayout.h"
 
 namespace fenu {
 

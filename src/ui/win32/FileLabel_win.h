@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "store/TFileLabel.h"
+#include "model/TFileLabel.h"
 
 namespace fenu::ui {
 

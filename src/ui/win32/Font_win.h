@@ -2,7 +2,7 @@
 // A FontSpec (the font of a FontString) as the system's LOGFONTW and COLORREF, and back.
 #include <windows.h>
 
-#include "store/FontString.h"
+#include "model/FontString.h"
 
 namespace fenu::ui {
 

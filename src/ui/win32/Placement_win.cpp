@@ -1,6 +1,6 @@
 #include "ui/win32/Placement_win.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "core/Errors.h"
 
 namespace fenu::ui {

@@ -6,7 +6,7 @@
 
 #include <unordered_map>
 
-#include "store/TreeFile.h"
+#include "model/TreeFile.h"
 
 namespace fenu::ui {
 

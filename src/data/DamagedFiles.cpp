@@ -1,0 +1,78 @@
+#include "data/DamagedFiles.h"
+
+#include "core/Errors.h"
+#include "core/FileIo.h"
+#include "data/Database.h"
+
+namespace fenu {
+namespace {
+
+constexpr const char* kCannotOpen = "die Datei kann nicht geöffnet werden";
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// What keeps a tree file from being read, or nothing when it reads.
+std::optional<std::string> TreeFileDamage(std::string_view file) {
+  TTreeViewEx probe;
+  try {
+    probe.LoadFromFile(file);
+  } catch (const TreeFormatError& e) {
+    return e.Reason();
+  } catch (const FileError&) {
+    return kCannotOpen;
+  }
+  return std::nullopt;
+}
+
+// An index file's bytes (nothing when there is no file) and what is wrong with them.
+struct IndexBytes {
+  std::optional<std::string> bytes;
+  std::optional<std::string> damage;
+};
+
+IndexBytes ReadIndexBytes(std::string_view indexFile) {
+  IndexBytes index;
+  if (!FileExists(indexFile)) return index;
+  index.bytes = ReadFileBytes(indexFile);
+  index.damage = index.bytes ? FindProfileDamage(*index.bytes, true) : std::optional<std::string>(kCannotOpen);
+  return index;
+}
+
+}  // namespace
+
+std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view reason) {
+  std::string text = "Die Datenbank " + Quoted(databaseFile) + " konnte nicht gelesen werden: " + std::string(reason) +
+                     ".\r\nDie Datei wurde nicht verändert.";
+  const std::string backup = BackupFileOf(databaseFile);
+  if (!FileExists(backup)) return text;
+  if (const auto backupDamage = TreeFileDamage(backup))
+    return text + "\r\n\r\nDie Sicherung " + Quoted(backup) + " ist ebenfalls nicht lesbar: " + *backupDamage + ".";
+  return text + "\r\n\r\nEine lesbare Sicherung (der Stand vor dem letzten Speichern) liegt in " + Quoted(backup) +
+         ". Kopieren Sie sie auf " + Quoted(ExtractFileName(databaseFile)) + ", um diesen Stand zurückzuholen.";
+}
+
+void LoadDatabaseTree(TTreeViewEx& tree, std::string_view databaseFile) {
+  tree.MaxLevels = kMaxDatabaseLevels;
+  try {
+    tree.LoadFromFile(databaseFile);
+  } catch (const TreeFormatError& e) {
+    throw DamagedFileError(DamagedDatabaseText(databaseFile, e.Reason()));
+  } catch (const FileError&) {
+    throw DamagedFileError(DamagedDatabaseText(databaseFile, kCannotOpen));
+  }
+}
+
+std::optional<std::string> AbbreviationIndexDamage(std::string_view indexFile) {
+  return ReadIndexBytes(indexFile).damage;
+}
+
+IniDocument ReadAbbreviationIndex(std::string_view indexFile) {
+  const IndexBytes index = ReadIndexBytes(indexFile);
+  if (index.damage)
+    throw DamagedFileError("Der Kürzel-Index " + Quoted(indexFile) + " konnte nicht gelesen werden: " + *index.damage +
+                           ".\r\nDie Datei wurde nicht verändert. Speichern Sie die Datenbank in der Baustein "
+                           "Verwaltung, dann wird der Kürzel-Index neu geschrieben.");
+  return index.bytes ? IniDocument::Parse(*index.bytes) : IniDocument();
+}
+
+}  // namespace fenu

@@ -1,0 +1,35 @@
+#pragma once
+// Reading a database's files for a window without trusting them: a tree file or abbreviation
+// index that is cut off, zeroed or foreign is reported to the user with the file's name and where
+// reading stopped, and nothing is written over it.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/IniFile.h"
+#include "model/TreeFile.h"
+
+namespace fenu {
+
+// The error box text for a database whose tree file cannot be read: the file, what is wrong and
+// where, that it was left unchanged, and its backup (".bup"), when there is one: readable, with
+// how to take it back, or unreadable too.
+std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view reason);
+
+// The most levels of entries a window takes: it shows a tree by one nested call per level, and
+// no one builds folders a thousand deep by hand.
+inline constexpr std::int32_t kMaxDatabaseLevels = 1000;
+
+// Loads a database's tree file for a window (the tree's events apply; at most kMaxDatabaseLevels
+// levels). A file that cannot be opened or is no whole tree file throws DamagedFileError with
+// DamagedDatabaseText; the tree stays as it was.
+void LoadDatabaseTree(TTreeViewEx& tree, std::string_view databaseFile);
+
+// What is wrong with an abbreviation index file, or nothing when it is whole or missing. The
+// program writes it whole ("[Main]" and one "abbreviation=text file" line each, every line ended).
+std::optional<std::string> AbbreviationIndexDamage(std::string_view indexFile);
+// The index as the abbreviation window reads it; a missing file is an empty one. A damaged one
+// throws DamagedFileError naming it.
+IniDocument ReadAbbreviationIndex(std::string_view indexFile);
+
+}  // namespace fenu

@@ -1,0 +1,200 @@
+#include "expansion/DateFormat.h"
+
+namespace fenu {
+namespace {
+
+// Days since 1 January 1970 of a proleptic Gregorian date, and back (H. Hinnant's algorithms).
+std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+  y -= m <= 2 ? 1 : 0;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yoe = y - era * 400;
+  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(std::int64_t z, std::int64_t& y, int& m, int& d) {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// How many times c stands at text[i], counting at most limit.
+std::size_t RunLength(std::string_view text, std::size_t i, char c, bool anyCase, std::size_t limit) {
+  std::size_t n = 0;
+  while (i + n < text.size() && n < limit && (anyCase ? Lower(text[i + n]) == c : text[i + n] == c)) ++n;
+  return n;
+}
+
+std::string Number(std::int64_t value, std::size_t digits) {
+  std::string text = std::to_string(value < 0 ? -value : value);
+  if (text.size() < digits) text.insert(0, digits - text.size(), '0');
+  return value < 0 ? "-" + text : text;
+}
+
+const std::string& Name(const std::array<std::string, 7>& names, int index) {
+  return names[static_cast<std::size_t>(((index % 7) + 7) % 7)];
+}
+
+const std::string& Month(const std::array<std::string, 12>& names, int month) {
+  return names[static_cast<std::size_t>(((month - 1) % 12 + 12) % 12)];
+}
+
+}  // namespace
+
+int DayOfWeek(const LocalTime& time) {
+  const std::int64_t days = DaysFromCivil(time.year, time.month, time.day);
+  // 1 January 1970 was a Thursday.
+  return static_cast<int>(((days % 7) + 7 + 4) % 7);
+}
+
+std::optional<LocalTime> AddDays(const LocalTime& time, std::int64_t days) {
+  std::int64_t year = 0;
+  LocalTime result = time;
+  CivilFromDays(DaysFromCivil(time.year, time.month, time.day) + days, year, result.month, result.day);
+  if (year < 1 || year > 9999) return std::nullopt;
+  result.year = static_cast<int>(year);
+  return result;
+}
+
+std::string FormatDateTime(std::string_view pattern, const LocalTime& time, const LocaleNames& names) {
+  if (pattern.empty()) {
+    std::string text = FormatLocalePicture(names.shortDateFormat, time, names);
+    if (time.hour != 0 || time.minute != 0 || time.second != 0 || time.millisecond != 0)
+      text += " " + FormatLocalePicture(names.longTimeFormat, time, names);
+    return text;
+  }
+  std::string out;
+  std::size_t i = 0;
+  while (i < pattern.size()) {
+    const char c = Lower(pattern[i]);
+    std::size_t n = 1;
+    switch (c) {
+      case 'd':
+        n = RunLength(pattern, i, 'd', true, 4);
+        if (n == 1) out += Number(time.day, 1);
+        else if (n == 2) out += Number(time.day, 2);
+        else if (n == 3) out += Name(names.shortDayNames, DayOfWeek(time));
+        else out += Name(names.longDayNames, DayOfWeek(time));
+        break;
+      case 'm':
+        n = RunLength(pattern, i, 'm', true, 4);
+        if (n == 1) out += Number(time.month, 1);
+        else if (n == 2) out += Number(time.month, 2);
+        else if (n == 3) out += Month(names.shortMonthNames, time.month);
+        else out += Month(names.longMonthNames, time.month);
+        break;
+      case 'y':
+        n = RunLength(pattern, i, 'y', true, pattern.size());
+        out += n <= 2 ? Number(time.year % 100, 2) : Number(time.year, 4);
+        break;
+      case 'h':
+        n = RunLength(pattern, i, 'h', true, 2);
+        out += Number(time.hour, n);
+        break;
+      case 'n':
+        n = RunLength(pattern, i, 'n', true, 2);
+        out += Number(time.minute, n);
+        break;
+      case 's':
+        n = RunLength(pattern, i, 's', true, 2);
+        out += Number(time.second, n);
+        break;
+      case ':':
+        out += names.timeSeparator;
+        break;
+      default:
+        out += pattern[i];
+        break;
+    }
+    i += n;
+  }
+  return out;
+}
+
+std::string FormatLocalePicture(std::string_view picture, const LocalTime& time, const LocaleNames& names) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < picture.size()) {
+    const char c = picture[i];
+    std::size_t n = 1;
+    switch (c) {
+      case '\'':
+        // Quoted text up to the next lone quote; a doubled quote is one quote.
+        ++i;
+        while (i < picture.size()) {
+          if (picture[i] == '\'') {
+            if (i + 1 < picture.size() && picture[i + 1] == '\'') {
+              out += '\'';
+              i += 2;
+              continue;
+            }
+            break;
+          }
+          out += picture[i++];
+        }
+        n = 1;  // the closing quote, or nothing past the end
+        break;
+      case 'd':
+        n = RunLength(picture, i, 'd', false, picture.size());
+        if (n == 1) out += Number(time.day, 1);
+        else if (n == 2) out += Number(time.day, 2);
+        else if (n == 3) out += Name(names.shortDayNames, DayOfWeek(time));
+        else out += Name(names.longDayNames, DayOfWeek(time));
+        break;
+      case 'M':
+        n = RunLength(picture, i, 'M', false, picture.size());
+        if (n == 1) out += Number(time.month, 1);
+        else if (n == 2) out += Number(time.month, 2);
+        else if (n == 3) out += Month(names.shortMonthNames, time.month);
+        else out += Month(names.longMonthNames, time.month);
+        break;
+      case 'y':
+        n = RunLength(picture, i, 'y', false, picture.size());
+        if (n == 1) out += Number(time.year % 100, 1);
+        else if (n == 2) out += Number(time.year % 100, 2);
+        else out += Number(time.year, 4);
+        break;
+      case 'g':
+        n = RunLength(picture, i, 'g', false, picture.size());
+        break;
+      case 'h':
+        n = RunLength(picture, i, 'h', false, 2);
+        out += Number(time.hour % 12 == 0 ? 12 : time.hour % 12, n);
+        break;
+      case 'H':
+        n = RunLength(picture, i, 'H', false, 2);
+        out += Number(time.hour, n);
+        break;
+      case 'm':
+        n = RunLength(picture, i, 'm', false, 2);
+        out += Number(time.minute, n);
+        break;
+      case 's':
+        n = RunLength(picture, i, 's', false, 2);
+        out += Number(time.second, n);
+        break;
+      case 't': {
+        n = RunLength(picture, i, 't', false, 2);
+        const std::string& designator = time.hour < 12 ? names.amDesignator : names.pmDesignator;
+        out += n == 1 ? designator.substr(0, 1) : designator;
+        break;
+      }
+      default:
+        out += c;
+        break;
+    }
+    i += n;
+  }
+  return out;
+}
+
+}  // namespace fenu
