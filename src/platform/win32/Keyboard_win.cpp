@@ -128,10 +128,18 @@ bool Win32Foreground::SetForeground(WindowHandle window) {
 }
 
 void Win32Foreground::LetInputArrive() {
-  // The same pause as after an activation: the window in front takes its keys while the own
-  // windows wait, their input left queued. Under Wine keys that its thread has not taken when it
-  // loses the foreground are dropped.
-  LetActivationSettle(GetForegroundWindow());
+  // Keys that the window in front has not taken from its queue when it loses the foreground go to
+  // the next window (under Wine they are dropped). A message sent to it is answered from inside
+  // its next GetMessage, which then hands out one queued message; so each answered round trip
+  // takes at least one of our keys (or the character a key became) out of its queue. A window
+  // that stops answering ends the wait.
+  HWND front = GetForegroundWindow();
+  if (!front || GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId()) return;
+  constexpr int kRoundTrips = 256;
+  for (int trip = 0; trip < kRoundTrips; ++trip) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(front, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &ignored)) break;
+  }
 }
 
 void Win32PlainMessage::PlainMessage(std::string_view caption, std::string_view text) {
