@@ -176,7 +176,7 @@ void TForm1View::OnShow() {
 }
 
 void TForm1View::ApplyMemoFont() {
-  ui::Font font(ui::CreateFontOf(memoFont_, Scale(96)));
+  ui::Font font = ui::CreateFontOf(memoFont_, Scale(96));
   if (!font) return;
   SendMessageW(Item(Memo1), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   memoFontHandle_ = std::move(font);

@@ -148,7 +148,8 @@ HWND Form::Create(HWND owner) {
                                  : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   const DWORD exStyle = (resizable_ ? 0 : WS_EX_DLGMODALFRAME) | WS_EX_CONTROLPARENT |
                         (owner && !resizable_ ? 0 : WS_EX_APPWINDOW);
-  // Sized for the owner's screen first, then for the one the window is on, before any control.
+  // Sized for the owner's screen first, then for the one the window is on (whose caption and
+  // menu bar may differ from the system's metrics), before any control.
   dpi_ = InitialDpi(owner);
   RECT frame{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
   AdjustWindowRectEx(&frame, style, menu_ ? TRUE : FALSE, exStyle);
@@ -156,10 +157,8 @@ HWND Form::Create(HWND owner) {
                           frame.bottom - frame.top, owner, menu_.Get(), GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("CreateWindowExW");
   (void)menu_.Release();  // the window's now
-  if (const int dpi = InitialDpi(hwnd_); dpi != dpi_) {
-    dpi_ = dpi;
-    SizeClient(Scale(clientWidth_), Scale(clientHeight_));
-  }
+  dpi_ = InitialDpi(hwnd_);
+  SizeClient(Scale(clientWidth_), Scale(clientHeight_));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
   OnCreate();
   RECT client;
