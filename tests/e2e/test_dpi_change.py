@@ -14,6 +14,7 @@ from test_shell import QUIET_INI, shell_window
 
 CMD_CALENDAR, CMD_FAVOURITES, CMD_BEENDEN = 1003, 1004, 1007
 TV, MEMO = 210, 251  # TForm1
+KALENDER = 107  # TfrmCalendar's month grid
 
 
 def scaled(value, from_dpi, to_dpi):
@@ -78,6 +79,13 @@ def cut_control(line):
     return re.sub(r" needs \d+x\d+, has \d+x\d+$", "", line)
 
 
+def differing_pixels(a, b):
+    """How many pixels two pictures differ in; None when their sizes differ."""
+    result = e2e.host_run(["compare", "-metric", "AE", str(a), str(b), "null:"], check=False)
+    words = result.stderr.split()
+    return int(float(words[0])) if result.returncode in (0, 1) and words else None
+
+
 def quit_fenu(t, fenu, window):
     t.driver.post(window["hwnd"], e2e.WM_CLOSE)
     t.driver.wait_gone(window["hwnd"])
@@ -85,11 +93,15 @@ def quit_fenu(t, fenu, window):
     assert fenu.wait_exit(10) == 0
 
 
-def check_moves(t, name, make_app, open_window):
-    """The window as it opens at 144 DPI; then opened at 96, moved to 144 and back."""
+def check_moves(t, name, make_app, open_window, same_picture=None):
+    """The window as it opens at 144 DPI; then opened at 96, moved to 144 and back. The control
+    same_picture (an id) must then look as it does in the window opened at 144 DPI."""
     fenu = t.start_fenu(make_app(), dpi=144)
     window = open_window(t, fenu)
     at_144 = layout(t.driver, window["hwnd"])
+    if same_picture:
+        opened = t.capture(t.driver.child(window["hwnd"], id=same_picture)["hwnd"],
+                           f"{name}-{same_picture}-opened-at-144-dpi")
     quit_fenu(t, fenu, window)
 
     fenu = t.start_fenu(make_app())
@@ -102,6 +114,9 @@ def check_moves(t, name, make_app, open_window):
     move_to(t, hwnd, 96, 144)
     assert_laid_out_as(layout(t.driver, hwnd), at_144, f"{name} moved to 144 DPI")
     album.take(hwnd, f"{name}-moved-to-144-dpi")
+    if same_picture:
+        moved = t.capture(t.driver.child(hwnd, id=same_picture)["hwnd"], f"{name}-{same_picture}-moved-to-144-dpi")
+        assert differing_pixels(moved, opened) == 0, f"{moved.name} differs from {opened.name}"
     move_to(t, hwnd, 144, 96)
     assert_laid_out_as(layout(t.driver, hwnd), at_96, f"{name} moved back to 96 DPI")
     album.take(hwnd, f"{name}-back-at-96-dpi")
@@ -119,9 +134,10 @@ def from_shell(command, cls):
 
 
 def test_the_calendar_moved_to_144_dpi_is_laid_out_as_opened_there(t):
-    # A window laid out at fixed places, with the month grid, spin buttons and a status bar.
+    # A window laid out at fixed places, with spin buttons, a status bar and the month grid,
+    # which paints its frames for the DPI it is told.
     check_moves(t, "TfrmCalendar", lambda: t.make_appdir(ini=QUIET_INI),
-                from_shell(CMD_CALENDAR, "TfrmCalendar"))
+                from_shell(CMD_CALENDAR, "TfrmCalendar"), same_picture=KALENDER)
 
 
 def test_the_management_window_moved_to_144_dpi_is_laid_out_as_opened_there(t):
