@@ -6,16 +6,12 @@
 #include "common/Settings.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/WindowClass_win.h"
 
 namespace fenu {
 
 TfrmFenuView::TfrmFenuView(win32::Win32Services& services, std::string appDir)
     : services_(services), forms_(services.services, appDir), logic_(services.services, forms_, std::move(appDir)) {}
-
-TfrmFenuView::~TfrmFenuView() {
-  if (popup_) DestroyMenu(popup_);
-  if (icon_) DestroyIcon(icon_);
-}
 
 void TfrmFenuView::Create() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -25,7 +21,7 @@ void TfrmFenuView::Create() {
   wc.hInstance = instance;
   wc.lpszClassName = L"TfrmFenu";
   wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  if (!RegisterClassExW(&wc)) throw std::runtime_error("RegisterClassExW TfrmFenu");
+  ui::RegisterWindowClass(wc);
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"TfrmFenu", ui::ToWide(kAppTitle).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
                           nullptr, instance, this);
   if (!hwnd_) throw std::runtime_error("CreateWindowExW TfrmFenu");
@@ -39,7 +35,7 @@ void TfrmFenuView::Create() {
     OutputDebugStringW(trace);
   };
 
-  popup_ = CreatePopupMenu();
+  popup_.Reset(CreatePopupMenu());
   const std::pair<int, const char*> items[] = {
       {mnuBVerwaltung, "Baustein Verwaltung"}, {mnuArchivVerwaltung, "Text-Archiv Verwaltung"},
       {mnuCalendar4, "Kalender aufrufen"},     {mnuFafo, "Favorisierte Ordner"},
@@ -47,12 +43,12 @@ void TfrmFenuView::Create() {
       {0, nullptr},                            {Beenden1, "Beenden"}};
   // "Netzwerknachrichten" (mnuNNS) exists but stays hidden.
   for (const auto& [id, caption] : items) {
-    if (caption) AppendMenuW(popup_, MF_STRING, static_cast<UINT_PTR>(id), ui::ToWide(caption).c_str());
-    else AppendMenuW(popup_, MF_SEPARATOR, 0, nullptr);
+    if (caption) AppendMenuW(popup_.Get(), MF_STRING, static_cast<UINT_PTR>(id), ui::ToWide(caption).c_str());
+    else AppendMenuW(popup_.Get(), MF_SEPARATOR, 0, nullptr);
   }
 
-  icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  icon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   AddTrayIcon();
 }
@@ -80,7 +76,7 @@ void TfrmFenuView::AddTrayIcon() {
   data.uID = 1;
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data.uCallbackMessage = kTrayMessage;
-  data.hIcon = icon_;
+  data.hIcon = icon_.Get();
   std::wcsncpy(data.szTip, ui::ToWide(kAppTitle).c_str(), sizeof data.szTip / sizeof data.szTip[0] - 1);
   iconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
@@ -100,7 +96,7 @@ void TfrmFenuView::ShowPopup() {
   GetCursorPos(&at);
   // The menu only closes on a click elsewhere when its owner is in front.
   SetForegroundWindow(hwnd_);
-  TrackPopupMenu(popup_, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+  TrackPopupMenu(popup_.Get(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
   PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 

@@ -5,6 +5,7 @@
 #include "app/Forms_win.h"
 #include "app/TfrmFenu.h"
 #include "platform/win32/Win32Services_win.h"
+#include "ui/win32/GdiObject_win.h"
 
 namespace fenu {
 
@@ -23,7 +24,6 @@ class TfrmFenuView {
   static constexpr UINT kTrayMessage = WM_APP + 1;
 
   TfrmFenuView(win32::Win32Services& services, std::string appDir);
-  ~TfrmFenuView();
 
   // Creates the hidden window and the tray icon.
   void Create();
@@ -45,8 +45,8 @@ class TfrmFenuView {
   Win32Forms forms_;
   TfrmFenu logic_;
   HWND hwnd_ = nullptr;
-  HMENU popup_ = nullptr;
-  HICON icon_ = nullptr;
+  ui::Menu popup_;
+  ui::Icon icon_;
   UINT taskbarCreated_ = 0;
   bool iconShown_ = false;
 };

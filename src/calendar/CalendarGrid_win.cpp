@@ -6,6 +6,7 @@
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/WindowClass_win.h"
 
 namespace fenu::calendar {
 namespace {
@@ -25,8 +26,7 @@ void CalendarGridControl::RegisterClassOnce() {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kCalendarGridClass;
-  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw std::runtime_error("RegisterClassExW TCalendarGrid");
+  ui::RegisterWindowClass(wc);
   registered = true;
 }
 

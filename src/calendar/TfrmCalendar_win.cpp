@@ -8,6 +8,7 @@
 #include "platform/win32/Keyboard_win.h"
 #include "platform/win32/TimeZone_win.h"
 #include "ui/win32/Font_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::calendar {
@@ -47,10 +48,7 @@ LRESULT CALLBACK SpinKeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UIN
         RECT rect;
         GetClientRect(hwnd, &rect);
         InflateRect(&rect, -2, -2);
-        if (HDC dc = GetDC(hwnd)) {
-          DrawFocusRect(dc, &rect);
-          ReleaseDC(hwnd, dc);
-        }
+        if (const ui::WindowDc dc(hwnd); dc) DrawFocusRect(dc.Get(), &rect);
       }
       return result;
     }
@@ -130,6 +128,8 @@ void TfrmCalendarView::OnShow() {
   logic_.FormShow();
   Render();
 }
+
+void TfrmCalendarView::OnDpiChanged(int) { grid_.SetDpi(Dpi()); }
 
 void TfrmCalendarView::OnResize(int, int) {
   if (HWND status = Item(StatusBar)) SendMessageW(status, WM_SIZE, 0, 0);

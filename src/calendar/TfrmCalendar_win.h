@@ -42,6 +42,7 @@ class TfrmCalendarView : public ui::Form {
   bool OnCommand(int id, int code, HWND control) override;
   void OnClose(int result) override;
   void OnResize(int width, int height) override;
+  void OnDpiChanged(int oldDpi) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/Settings.h"
 #include "core/Errors.h"
@@ -110,7 +111,6 @@ TfrmListeView::TfrmListeView(TfrmListe& logic, Services& services)
 TfrmListeView::~TfrmListeView() {
   Search().view.reset();
   Search().logic.reset();
-  if (images_) ImageList_Destroy(images_);
 }
 
 void TfrmListeView::OnCreate() {
@@ -129,11 +129,13 @@ void TfrmListeView::OnCreate() {
   AddButton(btnCancel, "&Schliessen", 0, 0, 10, 10);
   AddButton(btnHilfe, "&Hilfe", 0, 0, 10, 10);
 
-  images_ = ui::CreateTreeImages(ui::SmallIconSize());
-  HWND list = AddControl(lv_Link, WC_LISTVIEWW, "", WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+  images_ = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
+  // The list shares its pictures with the tree and leaves freeing them to images_ (LVS_SHAREIMAGELISTS).
+  HWND list = AddControl(lv_Link, WC_LISTVIEWW, "",
+                         WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
                          0, 0, 10, 10);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-  ListView_SetImageList(list, images_, LVSIL_SMALL);
+  ListView_SetImageList(list, images_.Get(), LVSIL_SMALL);
   const std::pair<const char*, int> columns[] = {{"-", 25}, {"Kurz", 35}, {"Name", logic_.col2}, {"Kurz-Vorschau", logic_.col3}};
   for (int i = 0; i < 4; ++i) {
     const std::wstring caption = ui::ToWide(columns[i].first);
@@ -147,7 +149,7 @@ void TfrmListeView::OnCreate() {
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                          0, 0, 10, 10);
-  TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
+  TreeView_SetImageList(tree, images_.Get(), TVSIL_NORMAL);
   ui::RegisterSplitterClass();
   AddControl(Splitter1, ui::kSplitterClass, "", 0, 0, 0, 10, 10);
   AddControl(Memo1, L"EDIT", "", WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 10, 10, WS_EX_CLIENTEDGE);
@@ -188,6 +190,13 @@ void TfrmListeView::OnResize(int width, int height) {
   MoveWindow(Item(Memo1), Scale(4) + listWidth + splitter, top, panel, bottom - top - Scale(4), TRUE);
   ShowWindow(Item(Splitter1), panel > 0 ? SW_SHOW : SW_HIDE);
   ShowWindow(Item(Memo1), panel > 0 ? SW_SHOW : SW_HIDE);
+}
+
+void TfrmListeView::OnDpiChanged(int) {
+  ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
+  ListView_SetImageList(Item(lv_Link), images.Get(), LVSIL_SMALL);
+  TreeView_SetImageList(Item(tv_eg5), images.Get(), TVSIL_NORMAL);
+  images_ = std::move(images);
 }
 
 void TfrmListeView::FillList() {

@@ -4,6 +4,7 @@
 
 #include "insert/TfrmListe.h"
 #include "ui/win32/Form_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/TreeViewFill_win.h"
 
 namespace fenu {
@@ -23,6 +24,7 @@ class TfrmListeView : public ui::Form {
   void OnCreate() override;
   void OnShow() override;
   void OnResize(int width, int height) override;
+  void OnDpiChanged(int oldDpi) override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnClose(int result) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -42,7 +44,7 @@ class TfrmListeView : public ui::Form {
 
   TfrmListe& logic_;
   Services& services_;
-  HIMAGELIST images_ = nullptr;
+  ui::ImageList images_;
   ui::TreeItems items_;
   int renderedTreeVersion_ = -1;
   const std::vector<ListEntry>* renderedList_ = nullptr;

@@ -86,13 +86,7 @@ int IdOf(Form1Focus focus) {
 
 TForm1View::TForm1View(TForm1& logic) : Form(L"TForm1", 790, 580), logic_(logic) {
   SetResizable(760, 580);
-  menu_ = ui::CreateMenuBar(TForm1::MenuBar());
-  SetMenuBar(menu_);
-}
-
-TForm1View::~TForm1View() {
-  if (images_) ImageList_Destroy(images_);
-  if (memoFontHandle_) DeleteObject(memoFontHandle_);
+  SetMenuBar(ui::CreateMenuBar(TForm1::MenuBar()));
 }
 
 void TForm1View::OnCreate() {
@@ -106,8 +100,8 @@ void TForm1View::OnCreate() {
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                          0, 0, 10, 10);
-  images_ = ui::CreateTreeImages(ui::SmallIconSize());
-  TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
+  images_ = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
+  TreeView_SetImageList(tree, images_.Get(), TVSIL_NORMAL);
   AddButton(but_AddFolder, TForm1::kAddFolder, 0, 0, 10, 10);
   AddButton(but_AddFile, TForm1::kAddFile, 0, 0, 10, 10);
   AddButton(but_Remove, TForm1::kRemove, 0, 0, 10, 10);
@@ -182,11 +176,17 @@ void TForm1View::OnShow() {
 }
 
 void TForm1View::ApplyMemoFont() {
-  HFONT font = ui::CreateFontOf(memoFont_, Scale(96));
+  ui::Font font = ui::CreateFontOf(memoFont_, Scale(96));
   if (!font) return;
-  SendMessageW(Item(Memo1), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (memoFontHandle_) DeleteObject(memoFontHandle_);
-  memoFontHandle_ = font;
+  SendMessageW(Item(Memo1), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+  memoFontHandle_ = std::move(font);
+}
+
+void TForm1View::OnDpiChanged(int) {
+  ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
+  TreeView_SetImageList(Item(tv_eg5), images.Get(), TVSIL_NORMAL);
+  images_ = std::move(images);
+  if (memoFontHandle_) ApplyMemoFont();  // once the window has shown its text
 }
 
 void TForm1View::OnResize(int width, int height) {
@@ -308,7 +308,8 @@ void TForm1View::Render() {
   EnableItem(but_Remove, logic_.but_RemoveEnabled);
   EnableItem(but_AddFolder, logic_.but_AddFolderEnabled);
   EnableItem(but_AddFile, logic_.but_AddFileEnabled);
-  EnableMenuItem(menu_, TForm1::kTextbausteinMenu, MF_BYPOSITION | (logic_.mnuTextbausteinEnabled ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(GetMenu(Handle()), TForm1::kTextbausteinMenu,
+                 MF_BYPOSITION | (logic_.mnuTextbausteinEnabled ? MF_ENABLED : MF_GRAYED));
   DrawMenuBar(Handle());
   SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(logic_.StatusBar).c_str()));
   if (logic_.focusRequest) {

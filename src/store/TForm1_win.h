@@ -7,6 +7,7 @@
 #include "store/TForm1.h"
 #include "ui/win32/FileLabel_win.h"
 #include "ui/win32/Form_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/TreeViewFill_win.h"
 
 namespace fenu {
@@ -14,7 +15,6 @@ namespace fenu {
 class TForm1View : public ui::Form {
  public:
   explicit TForm1View(TForm1& logic);
-  ~TForm1View() override;
 
   enum Id {
     Label21 = 200, Label8 = 201,
@@ -32,6 +32,7 @@ class TForm1View : public ui::Form {
   void OnCreate() override;
   void OnShow() override;
   void OnResize(int width, int height) override;
+  void OnDpiChanged(int oldDpi) override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnCloseQuery(int result) override;
   void OnClose(int result) override;
@@ -59,15 +60,14 @@ class TForm1View : public ui::Form {
   TreeNode* NodeAt(POINT screen) const;
 
   TForm1& logic_;
-  HMENU menu_ = nullptr;
-  HIMAGELIST images_ = nullptr;
+  ui::ImageList images_;
   ui::FileLabelView fileLabel_;
   ui::TreeItems items_;
   int renderedTreeVersion_ = -1;
   bool rendering_ = false;
   int splitter_ = 233;  // width of the tree side in 96-DPI pixels
   FontSpec memoFont_;
-  HFONT memoFontHandle_ = nullptr;
+  ui::Font memoFontHandle_;
   TreeNode* dragged_ = nullptr;
   bool draggingSplitter_ = false;
 };

@@ -16,6 +16,7 @@ class TfrmAliaseView : public ui::Form {
   void OnShow() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int) override { grid_.SetDpi(Dpi()); }
 
  private:
   TfrmAliase& logic_;

@@ -28,19 +28,17 @@ std::string WithMnemonic(const char* text, char letter) {
 }
 
 // The system's small folder symbol, or the program's own where the system has none to give.
-HICON LoadFolderIcon() {
+ui::Icon LoadFolderIcon() {
   SHSTOCKICONINFO info{};
   info.cbSize = sizeof info;
-  if (SUCCEEDED(SHGetStockIconInfo(SIID_FOLDER, SHGSI_ICON | SHGSI_SMALLICON, &info)) && info.hIcon) return info.hIcon;
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  if (SUCCEEDED(SHGetStockIconInfo(SIID_FOLDER, SHGSI_ICON | SHGSI_SMALLICON, &info)) && info.hIcon)
+    return ui::Icon(info.hIcon);
+  return ui::Icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
-
-TfrmFavFolderView::~TfrmFavFolderView() {
-  if (icon_) DestroyIcon(icon_);
-}
 
 HWND TfrmFavFolderView::AddStripLabel(int id, DWORD style, int x, int width) {
   HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, Scale(x), 0, Scale(width),
@@ -54,12 +52,11 @@ void TfrmFavFolderView::OnCreate() {
   SetCaption(TfrmFavFolder::kCaption);
   AddGradientBar(Strip, "", 0, 0, 460, kStrip);
   icon_ = LoadFolderIcon();
-  HWND symbol = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON | SS_REALSIZEIMAGE, Scale(8),
-                                (Scale(kStrip) - GetSystemMetrics(SM_CYSMICON)) / 2, GetSystemMetrics(SM_CXSMICON),
-                                GetSystemMetrics(SM_CYSMICON), Item(Strip),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StripIcon)), GetModuleHandleW(nullptr),
-                                nullptr);
-  SendMessageW(symbol, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+  HWND symbol = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON | SS_REALSIZEIMAGE, 0, 0, 0, 0,
+                                Item(Strip), reinterpret_cast<HMENU>(static_cast<INT_PTR>(StripIcon)),
+                                GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(symbol, STM_SETICON, reinterpret_cast<WPARAM>(icon_.Get()), 0);
+  PlaceSymbol();
   ui::SetText(AddStripLabel(StripTitle, SS_LEFT | SS_CENTERIMAGE, 30, 220), TfrmFavFolder::kTitle);
   AddStripLabel(Label4, SS_RIGHT | SS_CENTERIMAGE, 250, 200);
 
@@ -76,6 +73,19 @@ void TfrmFavFolderView::OnCreate() {
   // One part across the line, whose text is also the window text.
   int right = -1;
   SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+}
+
+void TfrmFavFolderView::PlaceSymbol() {
+  // The symbol keeps the size of the system's small icons, centred on the strip's height.
+  const int width = GetSystemMetrics(SM_CXSMICON);
+  const int height = GetSystemMetrics(SM_CYSMICON);
+  SetWindowPos(GetDlgItem(Item(Strip), StripIcon), nullptr, Scale(8), (Scale(kStrip) - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TfrmFavFolderView::OnDpiChanged(int) {
+  grid_.SetDpi(Dpi());
+  PlaceSymbol();
 }
 
 void TfrmFavFolderView::OnShow() {

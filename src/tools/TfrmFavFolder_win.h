@@ -1,6 +1,7 @@
 #pragma once
 #include "tools/TfrmFavFolder.h"
 #include "ui/win32/Form_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/StringGrid_win.h"
 
 namespace fenu {
@@ -8,7 +9,6 @@ namespace fenu {
 class TfrmFavFolderView : public ui::Form {
  public:
   explicit TfrmFavFolderView(TfrmFavFolder& logic) : Form(L"TfrmFavFolder", 460, 334), logic_(logic) {}
-  ~TfrmFavFolderView() override;
 
   enum Id {
     btnFolder = IDOK,
@@ -30,15 +30,17 @@ class TfrmFavFolderView : public ui::Form {
   bool OnCommand(int id, int code, HWND control) override;
   void OnClose(int result) override;
   void OnResize(int width, int height) override;
+  void OnDpiChanged(int oldDpi) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   HWND AddStripLabel(int id, DWORD style, int x, int width);
+  void PlaceSymbol();
   void ShowHint(HWND control);
 
   TfrmFavFolder& logic_;
   ui::StringGridView grid_;
-  HICON icon_ = nullptr;
+  ui::Icon icon_;
 };
 
 }  // namespace fenu

@@ -10,15 +10,6 @@ namespace {
 
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
-HFONT DerivedFont(HFONT base, int heightPercent, bool bold, bool underline) {
-  LOGFONTW font{};
-  GetObjectW(base, sizeof font, &font);
-  font.lfHeight = MulDiv(font.lfHeight, heightPercent, 100);
-  if (bold) font.lfWeight = FW_BOLD;
-  font.lfUnderline = underline ? TRUE : FALSE;
-  return CreateFontIndirectW(&font);
-}
-
 // The notice's lines are separated by carriage returns; a static control breaks at CR LF.
 std::string WithLineBreaks(const std::string& text) {
   std::string out;
@@ -35,32 +26,22 @@ TfrmInfoView::TfrmInfoView(TfrmInfo& logic) : Form(L"TfrmInfo", 360, 420), logic
   SetCentreOnScreen(false);
 }
 
-TfrmInfoView::~TfrmInfoView() {
-  // The window goes first (in ~Form), so no control paints with a deleted font: detach them.
-  if (Handle()) {
-    SendMessageW(Item(Label1), WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-    SendMessageW(Item(lbURL), WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-  }
-  if (titleFont_) DeleteObject(titleFont_);
-  if (linkFont_) DeleteObject(linkFont_);
-}
-
 void TfrmInfoView::OnCreate() {
   SetCaption(TfrmInfo::kCaption);
-  titleFont_ = DerivedFont(MessageFont(), 220, true, true);
-  linkFont_ = DerivedFont(MessageFont(), 100, false, true);
+  HFONT titleFont = FontOf({220, true, true});
+  HFONT linkFont = FontOf({100, false, true});
 
   AddControl(Bevel1, L"STATIC", "", SS_ETCHEDFRAME, 8, 8, 344, 366);
   AddControl(Image1, L"STATIC", "", SS_OWNERDRAW, 88, 16, 184, 137);
   HWND title = AddLabel(Label1, TfrmInfo::kLabel1, 16, 158, 328, 36, SS_CENTER);
-  if (titleFont_) SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+  if (titleFont) SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont), FALSE);
   AddLabel(Label2, TfrmInfo::kLabel2, 16, 196, 328, 18, SS_CENTER);
   AddLabel(lBuild, "", 16, 214, 328, 18, SS_CENTER);
   AddControl(Bevel2, L"STATIC", "", SS_ETCHEDHORZ, 24, 240, 312, 2);
   AddLabel(Label3, "", 16, 250, 328, 68, SS_CENTER);
   AddLabel(Label5, TfrmInfo::kLabel5, 24, 326, 80, 18);
   HWND link = AddLabel(lbURL, "", 104, 326, 232, 18, SS_NOTIFY);
-  if (linkFont_) SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+  if (linkFont) SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), FALSE);
   AddLabel(Label4, TfrmInfo::kLabel4, 16, 348, 328, 18, SS_CENTER);
   AddButton(btnOK, TfrmInfo::kBtnOk, 134, 386, 92, 26, true);
 }

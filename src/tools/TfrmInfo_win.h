@@ -8,7 +8,6 @@ namespace fenu {
 class TfrmInfoView : public ui::Form {
  public:
   explicit TfrmInfoView(TfrmInfo& logic);
-  ~TfrmInfoView() override;
 
   enum Id {
     btnOK = IDOK,
@@ -33,8 +32,6 @@ class TfrmInfoView : public ui::Form {
 
  private:
   TfrmInfo& logic_;
-  HFONT titleFont_ = nullptr;
-  HFONT linkFont_ = nullptr;
 };
 
 }  // namespace fenu

@@ -1,5 +1,7 @@
 #include "variables/TfrmVariables_win.h"
 
+#include <utility>
+
 #include "ui/win32/Dpi_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Text_win.h"
@@ -30,10 +32,6 @@ void FillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& i
 }  // namespace
 
 TfrmVariablesView::TfrmVariablesView(TfrmVariables& logic) : Form(L"TfrmVariables", 560, 418), logic_(logic) {}
-
-TfrmVariablesView::~TfrmVariablesView() {
-  if (images_) ImageList_Destroy(images_);
-}
 
 void TfrmVariablesView::AddHint(int id, const char* hint) {
   const std::wstring text = ui::ToWide(hint);
@@ -71,8 +69,8 @@ void TfrmVariablesView::OnCreate() {
   HWND tree = AddControl(TreeView, WC_TREEVIEWW, "",
                          WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS, 244, 76,
                          304, 292, WS_EX_CLIENTEDGE);
-  images_ = ui::CreateTreeImages(ui::SmallIconSize());
-  TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
+  images_ = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
+  TreeView_SetImageList(tree, images_.Get(), TVSIL_NORMAL);
 
   AddLabel(lblVariable, "Variable", 244, 76, 200, 18);
   AddComboList(cbxVariable, 244, 96, 208, 200);
@@ -110,6 +108,13 @@ void TfrmVariablesView::OnCreate() {
   AddHint(sbSave, "Variable und Liste speichern");
   AddHint(btnOk, "Variable übernehmen uns schliessen");
   AddHint(btnCancel, "Schliessen ohne zu übernehmen");
+}
+
+void TfrmVariablesView::OnDpiChanged(int) {
+  ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
+  TreeView_SetImageList(Item(TreeView), images.Get(), TVSIL_NORMAL);
+  images_ = std::move(images);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(320));
 }
 
 void TfrmVariablesView::OnShow() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/win32/Form_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/TreeViewFill_win.h"
 #include "variables/TfrmVariables.h"
 
@@ -14,7 +15,6 @@ namespace fenu {
 class TfrmVariablesView : public ui::Form {
  public:
   explicit TfrmVariablesView(TfrmVariables& logic);
-  ~TfrmVariablesView() override;
 
   enum Id {
     btnOk = IDOK, btnCancel = IDCANCEL,
@@ -36,6 +36,7 @@ class TfrmVariablesView : public ui::Form {
   void OnShow() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int oldDpi) override;
   HWND InitialFocus() override { return Item(ListBox); }
   bool OnHelp() override {
     logic_.btnHilfeClick();
@@ -48,7 +49,7 @@ class TfrmVariablesView : public ui::Form {
   void AddHint(int id, const char* hint);
 
   TfrmVariables& logic_;
-  HIMAGELIST images_ = nullptr;
+  ui::ImageList images_;
   HWND tooltip_ = nullptr;
   ui::TreeItems items_;
   int renderedTreeVersion_ = -1;

@@ -1,14 +1,17 @@
 #include <cwchar>
+#include <utility>
 
 #include "platform/win32/Win32Services_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {
 namespace {
 
 // Message boxes take their button captions from the system language; a CBT hook renames them
-// to German as the box is activated, whatever language the system speaks.
-thread_local HHOOK t_hook = nullptr;
+// to German as the box is activated, whatever language the system speaks. The hook lives while
+// MessageDlg waits for its box and goes as soon as the box is renamed.
+thread_local ui::Hook* t_hook = nullptr;
 
 LRESULT CALLBACK GermanButtonsHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
@@ -20,12 +23,11 @@ LRESULT CALLBACK GermanButtonsHook(int code, WPARAM wParam, LPARAM lParam) {
       SetDlgItemTextW(box, IDNO, L"&Nein");
       SetDlgItemTextW(box, IDOK, L"OK");
       SetDlgItemTextW(box, IDCANCEL, L"Abbrechen");
-      UnhookWindowsHookEx(t_hook);
-      t_hook = nullptr;
+      if (t_hook) t_hook->Reset();
       return 0;
     }
   }
-  return CallNextHookEx(t_hook, code, wParam, lParam);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 UINT Style(MsgKind kind, MsgButtons buttons) {
@@ -56,13 +58,12 @@ MsgResult Win32Dialogs::MessageDlg(MsgKind kind, std::string_view text, MsgButto
     owner = nullptr;
     style |= MB_TASKMODAL;
   }
-  if (t_hook) UnhookWindowsHookEx(t_hook);
-  t_hook = SetWindowsHookExW(WH_CBT, GermanButtonsHook, nullptr, GetCurrentThreadId());
+  // A hook still waiting for an earlier box (asked for from inside it) goes first.
+  if (t_hook) t_hook->Reset();
+  ui::Hook hook(SetWindowsHookExW(WH_CBT, GermanButtonsHook, nullptr, GetCurrentThreadId()));
+  ui::Hook* const outer = std::exchange(t_hook, &hook);
   const int answer = MessageBoxW(owner, ui::ToWide(text).c_str(), ui::ToWide(MsgKindTitle(kind)).c_str(), style);
-  if (t_hook) {
-    UnhookWindowsHookEx(t_hook);
-    t_hook = nullptr;
-  }
+  t_hook = outer;
   switch (answer) {
     case IDYES: return MsgResult::Yes;
     case IDNO: return MsgResult::No;

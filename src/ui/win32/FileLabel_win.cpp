@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/win32/AppError_win.h"
+#include "ui/win32/GdiObject_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::ui {
@@ -40,14 +41,11 @@ void FileLabelView::Detach() {
 int FileLabelView::Measure(std::string_view text) const {
   if (!label_) return 0;
   const std::wstring wide = ToWide(text);
-  HDC dc = GetDC(label_);
+  const WindowDc dc(label_);
   if (!dc) return 0;
-  HFONT font = reinterpret_cast<HFONT>(SendMessageW(label_, WM_GETFONT, 0, 0));
-  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+  const Selection selectFont(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(label_, WM_GETFONT, 0, 0)));
   SIZE size{};
-  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-  if (old) SelectObject(dc, old);
-  ReleaseDC(label_, dc);
+  GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   return size.cx;
 }
 

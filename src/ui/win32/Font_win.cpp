@@ -54,9 +54,9 @@ FontSpec FromLogFont(const LOGFONTW& lf, FontColor color, int dpi) {
   return font;
 }
 
-HFONT CreateFontOf(const FontSpec& font, int dpi) {
+Font CreateFontOf(const FontSpec& font, int dpi) {
   const LOGFONTW lf = ToLogFont(font, dpi);
-  return CreateFontIndirectW(&lf);
+  return Font(CreateFontIndirectW(&lf));
 }
 
 }  // namespace fenu::ui

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "model/FontString.h"
+#include "ui/win32/GdiObject_win.h"
 
 namespace fenu::ui {
 
@@ -15,7 +16,7 @@ LOGFONTW ToLogFont(const FontSpec& font, int dpi);
 // A font as the system describes it, with the colour kept beside it.
 FontSpec FromLogFont(const LOGFONTW& font, FontColor color, int dpi);
 
-// Like ToLogFont, created; the caller owns the handle (DeleteObject). Null when it fails.
-HFONT CreateFontOf(const FontSpec& font, int dpi);
+// Like ToLogFont, created; empty when that fails.
+Font CreateFontOf(const FontSpec& font, int dpi);
 
 }  // namespace fenu::ui

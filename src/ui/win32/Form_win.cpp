@@ -2,27 +2,73 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include "model/DpiScale.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Dpi_win.h"
 #include "ui/win32/GradientBar_win.h"
 #include "ui/win32/Text_win.h"
 #include "ui/win32/TextFit_win.h"
+#include "ui/win32/WindowClass_win.h"
 
 namespace fenu::ui {
 namespace {
 
-HFONT MakeFont(bool bold, bool underline) {
+HFONT MakeFont(int heightPercent, bool bold, bool underline, int dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   LOGFONTW font = metrics.lfMessageFont;
-  font.lfHeight = FromSystemDpi(font.lfHeight);
+  font.lfHeight = MulDiv(FromSystemDpi(font.lfHeight, dpi), heightPercent, 100);
   if (bold) font.lfWeight = FW_BOLD;
   font.lfUnderline = underline ? TRUE : FALSE;
   return CreateFontIndirectW(&font);
+}
+
+LayoutRect PlaceOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  // A drop-down list's height is that of the list it opens.
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  RECT dropped{};
+  if (_wcsicmp(name, L"ComboBox") == 0 &&
+      SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) {
+    RECT window{};
+    GetWindowRect(control, &window);
+    rect.bottom = rect.top + std::max(rect.bottom - rect.top, dropped.bottom - window.top);
+  }
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The controls that move with the window when its DPI changes, with their places: the window's
+// children, and the children of the program's own controls (the labels on a heading strip). The
+// system's controls place their own parts.
+void CollectPlaces(HWND parent, std::vector<std::pair<HWND, LayoutRect>>& places) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    places.emplace_back(child, PlaceOf(child));
+    if (reinterpret_cast<HMODULE>(GetClassLongPtrW(child, GCLP_HMODULE)) == GetModuleHandleW(nullptr))
+      CollectPlaces(child, places);
+  }
+}
+
+bool IsReportList(HWND control) {
+  wchar_t name[32] = {};
+  GetClassNameW(control, name, 32);
+  return _wcsicmp(name, WC_LISTVIEWW) == 0 && (GetWindowLongW(control, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
+}
+
+void ScaleColumns(HWND list, int fromDpi, int toDpi) {
+  HWND header = ListView_GetHeader(list);
+  const int columns = header ? Header_GetItemCount(header) : 0;
+  for (int i = 0; i < columns; ++i)
+    ListView_SetColumnWidth(list, i, ScaleDpi(ListView_GetColumnWidth(list, i), fromDpi, toDpi));
 }
 
 bool IsPushButton(HWND control) {
@@ -59,7 +105,7 @@ void EnableControl(HWND control, bool enabled) {
 }
 
 Form::Form(const wchar_t* className, int clientWidth, int clientHeight)
-    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight), dpi_(WindowDpi()) {}
+    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight), dpi_(InitialDpi(nullptr)) {}
 
 Form::~Form() {
   if (hwnd_) {
@@ -68,17 +114,10 @@ Form::~Form() {
   }
 }
 
-HFONT Form::MessageFont() {
-  static HFONT font = MakeFont(false, false);
-  return font;
-}
-HFONT Form::BoldFont() {
-  static HFONT font = MakeFont(true, false);
-  return font;
-}
-HFONT Form::BoldUnderlinedFont() {
-  static HFONT font = MakeFont(true, true);
-  return font;
+HFONT Form::FontOf(FontStyle style) {
+  Font& font = fonts_[style];
+  if (!font) font.Reset(MakeFont(style.heightPercent, style.bold, style.underline, dpi_));
+  return font.Get();
 }
 
 int Form::Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
@@ -96,7 +135,7 @@ void Form::RegisterClassOnce() {
   wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.cbWndExtra = DLGWINDOWEXTRA;
-  if (!RegisterClassExW(&wc)) throw std::runtime_error("RegisterClassExW");
+  RegisterWindowClass(wc);
   registered.insert(className_);
 }
 
@@ -109,11 +148,17 @@ HWND Form::Create(HWND owner) {
                                  : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   const DWORD exStyle = (resizable_ ? 0 : WS_EX_DLGMODALFRAME) | WS_EX_CONTROLPARENT |
                         (owner && !resizable_ ? 0 : WS_EX_APPWINDOW);
+  // Sized for the owner's screen first, then for the one the window is on (whose caption and
+  // menu bar may differ from the system's metrics), before any control.
+  dpi_ = InitialDpi(owner);
   RECT frame{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
-  AdjustWindowRectEx(&frame, style, menu_ != nullptr, exStyle);
+  AdjustWindowRectEx(&frame, style, menu_ ? TRUE : FALSE, exStyle);
   hwnd_ = CreateWindowExW(exStyle, className_, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                          frame.bottom - frame.top, owner, menu_, GetModuleHandleW(nullptr), this);
+                          frame.bottom - frame.top, owner, menu_.Get(), GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("CreateWindowExW");
+  (void)menu_.Release();  // the window's now
+  dpi_ = InitialDpi(hwnd_);
+  SizeClient(Scale(clientWidth_), Scale(clientHeight_));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
   OnCreate();
   RECT client;
@@ -122,6 +167,69 @@ HWND Form::Create(HWND owner) {
   if (!resizable_) MakeRoomForTexts(hwnd_);
   CentreWindow(owner);
   return hwnd_;
+}
+
+void Form::SizeClient(int width, int height) {
+  RECT window{};
+  RECT client{};
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  if (client.right == width && client.bottom == height) return;
+  SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + width - client.right,
+               window.bottom - window.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+  const int oldDpi = dpi_;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (dpi > 0 && dpi != oldDpi) {
+    // Which windows have which of the form's fonts, and where the controls are: all read before
+    // anything changes (a list view passes its new font on to its header, for one).
+    std::map<HFONT, FontStyle> styles;
+    for (const auto& [style, font] : fonts_) styles.emplace(font.Get(), style);
+    std::vector<std::pair<HWND, FontStyle>> fontUsers;
+    auto collectFont = [&](HWND window) {
+      const auto at = styles.find(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+      if (at != styles.end()) fontUsers.emplace_back(window, at->second);
+    };
+    collectFont(hwnd_);
+    std::vector<HWND> descendants;
+    EnumChildWindows(
+        hwnd_,
+        [](HWND child, LPARAM list) -> BOOL {
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&descendants));
+    for (HWND child : descendants) collectFont(child);
+    std::vector<std::pair<HWND, LayoutRect>> places;
+    CollectPlaces(hwnd_, places);
+
+    dpi_ = dpi;
+    const std::map<FontStyle, Font> oldFonts = std::exchange(fonts_, {});
+    for (const auto& [window, style] : fontUsers)
+      SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(style)), FALSE);
+    for (const auto& [control, place] : places) {
+      const LayoutRect to = ScaleRect(place, oldDpi, dpi);
+      SetWindowPos(control, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      if (IsReportList(control)) ScaleColumns(control, oldDpi, dpi);
+    }
+    OnDpiChanged(oldDpi);
+    // oldFonts goes here, now that no control has one of them.
+  }
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!resizable_) {
+    // A window laid out at fixed places keeps its proportions, whatever frame the system gives.
+    SizeClient(ScaleDpi(client.right, oldDpi, dpi_), ScaleDpi(client.bottom, oldDpi, dpi_));
+    MakeRoomForTexts(hwnd_);
+  }
+  GetClientRect(hwnd_, &client);
+  OnResize(client.right, client.bottom);
+  // Every control in its new font now, also beneath a window that clips its children.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void Form::CentreWindow(HWND owner) {
@@ -279,6 +387,11 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kDpiMessage) return dpi_;
+  if (msg == WM_DPICHANGED && lParam) {
+    ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+  }
   LRESULT result = 0;
   if (OnMessage(msg, wParam, lParam, result)) return result;
   if (msg == WM_SIZE) {

@@ -3,11 +3,20 @@
 // (so Tab, Enter, Escape and the default button come from the dialog manager), controls added
 // from 96-DPI coordinates, and a modal loop through IsDialogMessageW. Create() is kept apart from
 // ShowModal() so that a form can also be driven modelessly.
+//
+// The form is laid out for the DPI of the screen it opens on (see Dpi_win.h). When it moves to a
+// screen of another DPI (WM_DPICHANGED), its controls are moved and sized in proportion, those
+// with one of the form's fonts get that font made for the new DPI, OnDpiChanged remakes what the
+// view made for the old one, and the window takes the rectangle the system suggests.
 #include <windows.h>
 
+#include <compare>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+
+#include "ui/win32/GdiObject_win.h"
 
 namespace fenu::ui {
 
@@ -62,10 +71,14 @@ class Form {
     minWidth_ = minWidth;
     minHeight_ = minHeight;
   }
-  // Before Create(): the window's menu bar.
-  void SetMenuBar(HMENU menu) { menu_ = menu; }
+  // Before Create(): the window's menu bar, which the window destroys with itself.
+  void SetMenuBar(Menu menu) { menu_ = std::move(menu); }
   // The client area changed size (device pixels).
   virtual void OnResize(int /*width*/, int /*height*/) {}
+  // The window moved to a screen of another DPI, now Dpi(): its controls have their new places
+  // and fonts; what the view made for oldDpi itself (image lists, fonts of its own, sizes kept
+  // by a control) is to be made again. OnResize follows.
+  virtual void OnDpiChanged(int /*oldDpi*/) {}
 
   HWND AddControl(int id, const wchar_t* windowClass, std::string_view text, DWORD style, int x, int y, int w,
                   int h, DWORD exStyle = 0);
@@ -84,9 +97,21 @@ class Form {
   void EnableItem(int id, bool enabled) { EnableControl(Item(id), enabled); }
 
   int Scale(int pixels) const;
-  static HFONT MessageFont();
-  static HFONT BoldFont();
-  static HFONT BoldUnderlinedFont();
+  int Dpi() const { return dpi_; }
+
+  // A font of the window made from the system's message font for the window's DPI: heightPercent
+  // of its height, bold, underlined. The form keeps it while the window lives and gives every
+  // control that has it the same font at the new DPI when the DPI changes.
+  struct FontStyle {
+    int heightPercent = 100;
+    bool bold = false;
+    bool underline = false;
+    auto operator<=>(const FontStyle&) const = default;
+  };
+  HFONT FontOf(FontStyle style);
+  HFONT MessageFont() { return FontOf({}); }
+  HFONT BoldFont() { return FontOf({100, true, false}); }
+  HFONT BoldUnderlinedFont() { return FontOf({100, true, true}); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -96,6 +121,10 @@ class Form {
   void ReportLayout();
   void RegisterClassOnce();
   void CentreWindow(HWND owner);
+  // Sizes the window so that its client area is width x height (device pixels).
+  void SizeClient(int width, int height);
+  // WM_DPICHANGED: the new DPI and the window rectangle the system suggests.
+  void ChangeDpi(int dpi, const RECT& suggested);
 
   const wchar_t* className_;
   int clientWidth_;
@@ -106,10 +135,12 @@ class Form {
   bool resizable_ = false;
   int minWidth_ = 0;
   int minHeight_ = 0;
-  HMENU menu_ = nullptr;
+  Menu menu_;
   bool ended_ = false;
   int result_ = IDCANCEL;
   std::function<void()> help_;
+  // The fonts outlive the window and its controls: ~Form destroys it before any member goes.
+  std::map<FontStyle, Font> fonts_;
 };
 
 }  // namespace fenu::ui

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "ui/win32/GdiObject_win.h"
+#include "ui/win32/WindowClass_win.h"
+
 namespace fenu::ui {
 namespace {
 
@@ -25,14 +28,14 @@ void Paint(HWND hwnd) {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(hwnd, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(length));
-  HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  RECT textRect = rect;
-  textRect.left += 8;
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  if (old) SelectObject(dc, old);
+  {
+    const Selection selectFont(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    RECT textRect = rect;
+    textRect.left += 8;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
   EndPaint(hwnd, &ps);
 }
 
@@ -81,7 +84,7 @@ void RegisterGradientBarClass() {
   wc.lpszClassName = kGradientBarClass;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.cbWndExtra = sizeof(LONG_PTR);
-  RegisterClassExW(&wc);
+  RegisterWindowClass(wc);
   registered = true;
 }
 

@@ -4,19 +4,21 @@
 
 namespace fenu::ui {
 
-HMENU CreateMenuBar(const std::vector<MenuBarEntry>& menu) {
-  HMENU bar = CreateMenu();
+Menu CreateMenuBar(const std::vector<MenuBarEntry>& menu) {
+  Menu bar(CreateMenu());
   for (const MenuBarEntry& title : menu) {
     if (title.entries.empty()) {
-      AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(title.command), ToWide(title.caption).c_str());
+      AppendMenuW(bar.Get(), MF_STRING, static_cast<UINT_PTR>(title.command), ToWide(title.caption).c_str());
       continue;
     }
-    HMENU popup = CreatePopupMenu();
+    Menu popup(CreatePopupMenu());
     for (const MenuEntry& entry : title.entries) {
-      if (entry.command == 0) AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-      else AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(entry.command), ToWide(entry.caption).c_str());
+      if (entry.command == 0) AppendMenuW(popup.Get(), MF_SEPARATOR, 0, nullptr);
+      else AppendMenuW(popup.Get(), MF_STRING, static_cast<UINT_PTR>(entry.command), ToWide(entry.caption).c_str());
     }
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), ToWide(title.caption).c_str());
+    // Once appended, the bar destroys the popup with itself.
+    if (AppendMenuW(bar.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), ToWide(title.caption).c_str()))
+      (void)popup.Release();
   }
   return bar;
 }

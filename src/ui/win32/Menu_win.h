@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "core/Mnemonics.h"
+#include "ui/win32/GdiObject_win.h"
 
 namespace fenu::ui {
 
-// The caller owns the menu (a window destroys the menu bar it was given).
-HMENU CreateMenuBar(const std::vector<MenuBarEntry>& menu);
+// A window destroys the menu bar it was given; until then the owner frees it.
+Menu CreateMenuBar(const std::vector<MenuBarEntry>& menu);
 
 }  // namespace fenu::ui

@@ -3,28 +3,33 @@
 #include <algorithm>
 
 namespace fenu::ui {
+namespace {
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  const Brush brush(CreateSolidBrush(colour));
+  if (brush) FillRect(dc, &rect, brush.Get());
+}
+
+Icon ProgramIcon(int size) {
+  return Icon(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+}  // namespace
 
 void DrawTraySketch(HDC dc, const RECT& area) {
   const int w = area.right - area.left;
   const int h = area.bottom - area.top;
-  HBRUSH background = CreateSolidBrush(RGB(0xF4, 0xF6, 0xFA));
-  FillRect(dc, &area, background);
-  DeleteObject(background);
+  FillSolid(dc, area, RGB(0xF4, 0xF6, 0xFA));
 
   RECT bar{area.left, area.top + h * 62 / 100, area.right, area.bottom};
-  HBRUSH taskbar = CreateSolidBrush(RGB(0x1E, 0x2A, 0x3C));
-  FillRect(dc, &bar, taskbar);
-  DeleteObject(taskbar);
+  FillSolid(dc, bar, RGB(0x1E, 0x2A, 0x3C));
 
   const int iconSize = GetSystemMetrics(SM_CXSMICON);
   const int iconX = area.left + w / 6;
   const int iconY = bar.top + (bar.bottom - bar.top - iconSize) / 2;
-  HICON icon = static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, LR_DEFAULTCOLOR));
-  if (icon) {
-    DrawIconEx(dc, iconX, iconY, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
-  }
+  if (const Icon icon = ProgramIcon(iconSize))
+    DrawIconEx(dc, iconX, iconY, icon.Get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
@@ -32,8 +37,8 @@ void DrawTraySketch(HDC dc, const RECT& area) {
   DrawTextW(dc, L"12:00", -1, &clock, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
 
   // An arrow from above onto the symbol.
-  HPEN pen = CreatePen(PS_SOLID, 3, RGB(0xD0, 0x20, 0x20));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
+  const Pen pen(CreatePen(PS_SOLID, 3, RGB(0xD0, 0x20, 0x20)));
+  const Selection selectPen(dc, pen.Get());
   const int tipX = iconX + iconSize / 2;
   const int tipY = iconY - 4;
   MoveToEx(dc, tipX + w / 4, area.top + h / 8, nullptr);
@@ -41,24 +46,15 @@ void DrawTraySketch(HDC dc, const RECT& area) {
   LineTo(dc, tipX + 2, tipY - 14);
   MoveToEx(dc, tipX, tipY, nullptr);
   LineTo(dc, tipX + 13, tipY - 6);
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
 }
 
 namespace {
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-}
-
 // A sheet with a frame and grey text lines on it.
 void DrawSheet(HDC dc, const RECT& sheet, COLORREF frame, int lines) {
   FillSolid(dc, sheet, RGB(255, 255, 255));
-  HBRUSH border = CreateSolidBrush(frame);
-  FrameRect(dc, &sheet, border);
-  DeleteObject(border);
+  const Brush border(CreateSolidBrush(frame));
+  if (border) FrameRect(dc, &sheet, border.Get());
   const int h = sheet.bottom - sheet.top;
   const int step = h / (lines + 1);
   for (int i = 1; i <= lines; ++i) {
@@ -95,42 +91,34 @@ void DrawProductPicture(HDC dc, const RECT& area) {
   DrawSheet(dc, page, RGB(0x40, 0x40, 0x40), 7);
 
   // An arrow from the blocks to the document.
-  HPEN pen = CreatePen(PS_SOLID, 3, RGB(0xD0, 0x20, 0x20));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  const int arrowY = area.top + h * 64 / 100;
-  const int fromX = area.left + w * 46 / 100;
-  const int toX = page.left - 4;
-  MoveToEx(dc, fromX, arrowY, nullptr);
-  LineTo(dc, toX, arrowY);
-  MoveToEx(dc, toX - 7, arrowY - 6, nullptr);
-  LineTo(dc, toX, arrowY);
-  LineTo(dc, toX - 7, arrowY + 6);
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
+  {
+    const Pen pen(CreatePen(PS_SOLID, 3, RGB(0xD0, 0x20, 0x20)));
+    const Selection selectPen(dc, pen.Get());
+    const int arrowY = area.top + h * 64 / 100;
+    const int fromX = area.left + w * 46 / 100;
+    const int toX = page.left - 4;
+    MoveToEx(dc, fromX, arrowY, nullptr);
+    LineTo(dc, toX, arrowY);
+    MoveToEx(dc, toX - 7, arrowY - 6, nullptr);
+    LineTo(dc, toX, arrowY);
+    LineTo(dc, toX - 7, arrowY + 6);
+  }
 
   // The program's symbol at the top.
   const int iconSize = 48;
-  HICON icon = static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, LR_DEFAULTCOLOR));
-  if (icon) {
-    DrawIconEx(dc, area.left + (w - iconSize) / 2, area.top + h * 4 / 100, icon, iconSize, iconSize, 0, nullptr,
+  if (const Icon icon = ProgramIcon(iconSize))
+    DrawIconEx(dc, area.left + (w - iconSize) / 2, area.top + h * 4 / 100, icon.Get(), iconSize, iconSize, 0, nullptr,
                DI_NORMAL);
-    DestroyIcon(icon);
-  }
 }
 
 namespace {
 
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF fill, COLORREF frame) {
-  HBRUSH brush = CreateSolidBrush(fill);
-  HPEN pen = CreatePen(PS_SOLID, 1, frame);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
+  const Brush brush(CreateSolidBrush(fill));
+  const Pen pen(CreatePen(PS_SOLID, 1, frame));
+  const Selection selectBrush(dc, brush.Get());
+  const Selection selectPen(dc, pen.Get());
   Rectangle(dc, left, top, right, bottom);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
-  DeleteObject(brush);
-  DeleteObject(pen);
 }
 
 void DrawTreeImage(HDC dc, int index, int s) {
@@ -138,36 +126,30 @@ void DrawTreeImage(HDC dc, int index, int s) {
   switch (index) {
     case 0:  // the database: a stack of discs
       for (int i = 2; i >= 0; --i) {
-        HBRUSH brush = CreateSolidBrush(RGB(0x30, 0x60, 0xB0));
-        HGDIOBJ old = SelectObject(dc, brush);
+        const Brush brush(CreateSolidBrush(RGB(0x30, 0x60, 0xB0)));
+        const Selection selectBrush(dc, brush.Get());
         Ellipse(dc, s / 8, s / 8 + i * s / 4, s - s / 8, s / 8 + i * s / 4 + s / 3);
-        SelectObject(dc, old);
-        DeleteObject(brush);
       }
       break;
     case 1:
     case 2: {  // a sheet with lines
       FillBox(dc, s / 5, s / 10, s - s / 5, s - s / 10, index == 2 ? RGB(0xFF, 0xF4, 0xB0) : RGB(255, 255, 255), frame);
-      HPEN pen = CreatePen(PS_SOLID, 1, RGB(0x60, 0x80, 0xC0));
-      HGDIOBJ old = SelectObject(dc, pen);
+      const Pen pen(CreatePen(PS_SOLID, 1, RGB(0x60, 0x80, 0xC0)));
+      const Selection selectPen(dc, pen.Get());
       for (int y = s * 3 / 10; y < s - s / 5; y += s / 5) {
         MoveToEx(dc, s * 3 / 10, y, nullptr);
         LineTo(dc, s - s * 3 / 10, y);
       }
-      SelectObject(dc, old);
-      DeleteObject(pen);
       break;
     }
     case 5: {  // "up": an arrow pointing up
-      HPEN pen = CreatePen(PS_SOLID, std::max(2, s / 8), RGB(0x20, 0x60, 0x20));
-      HGDIOBJ old = SelectObject(dc, pen);
+      const Pen pen(CreatePen(PS_SOLID, std::max(2, s / 8), RGB(0x20, 0x60, 0x20)));
+      const Selection selectPen(dc, pen.Get());
       MoveToEx(dc, s / 2, s - s / 6, nullptr);
       LineTo(dc, s / 2, s / 6);
       LineTo(dc, s / 5, s / 2);
       MoveToEx(dc, s / 2, s / 6, nullptr);
       LineTo(dc, s - s / 5, s / 2);
-      SelectObject(dc, old);
-      DeleteObject(pen);
       break;
     }
     default: {  // a folder, open when selected
@@ -181,25 +163,21 @@ void DrawTreeImage(HDC dc, int index, int s) {
 
 }  // namespace
 
-HIMAGELIST CreateTreeImages(int size) {
-  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 6, 0);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
+ImageList CreateTreeImages(int size) {
+  ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 6, 0));
+  const WindowDc screen(nullptr);
+  const MemoryDc dc(screen.Get());
+  if (!list || !dc) return list;
   const COLORREF transparent = RGB(255, 0, 255);
   for (int index = 0; index < 6; ++index) {
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, size, size};
-    HBRUSH background = CreateSolidBrush(transparent);
-    FillRect(dc, &all, background);
-    DeleteObject(background);
-    DrawTreeImage(dc, index, size);
-    SelectObject(dc, old);
-    ImageList_AddMasked(list, bitmap, transparent);
-    DeleteObject(bitmap);
+    const Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), size, size));
+    {
+      const Selection selectBitmap(dc.Get(), bitmap.Get());
+      FillSolid(dc.Get(), RECT{0, 0, size, size}, transparent);
+      DrawTreeImage(dc.Get(), index, size);
+    }
+    ImageList_AddMasked(list.Get(), bitmap.Get(), transparent);
   }
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
   return list;
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/win32/GdiObject_win.h"
+
 namespace fenu::ui {
 
 // The notification area as the user sees it: a strip of the taskbar with the program's symbol
@@ -11,7 +13,7 @@ void DrawTraySketch(HDC dc, const RECT& area);
 
 // The images of a building-block tree, by index: 0 base entry, 1 block, 2 block selected,
 // 3 folder, 4 folder selected, 5 the way up.
-HIMAGELIST CreateTreeImages(int size);
+ImageList CreateTreeImages(int size);
 
 // The product picture of the about window: building blocks flowing into a document, with the
 // program's symbol above them.

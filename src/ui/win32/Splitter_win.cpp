@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/WindowClass_win.h"
+
 namespace fenu::ui {
 namespace {
 
@@ -39,7 +41,7 @@ void RegisterSplitterClass() {
   wc.lpszClassName = kSplitterClass;
   wc.hCursor = LoadCursorW(nullptr, IDC_SIZEWE);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RegisterClassExW(&wc);
+  RegisterWindowClass(wc);
   registered = true;
 }
 

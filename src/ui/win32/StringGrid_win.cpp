@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Text_win.h"
@@ -20,7 +21,8 @@ constexpr int kEditorId = 0x3FF0;
 StringGridView::~StringGridView() {
   if (list_) RemoveWindowSubclass(list_, ListProc, 0);
   if (edit_) RemoveWindowSubclass(edit_, EditProc, 0);
-  if (rowImages_) ImageList_Destroy(rowImages_);
+  // The list may outlive this view; it must not keep the picture list that goes now.
+  if (list_ && IsWindow(list_)) ListView_SetImageList(list_, nullptr, LVSIL_SMALL);
 }
 
 void StringGridView::Attach(HWND list, StringGrid& model, const Options& options, int dpi, HFONT headerFont) {
@@ -29,9 +31,7 @@ void StringGridView::Attach(HWND list, StringGrid& model, const Options& options
   options_ = options;
   dpi_ = dpi;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES);
-  // The rows are as high as this picture list (plus the list's one pixel of padding).
-  rowImages_ = ImageList_Create(1, std::max(1, Scale(options_.rowHeight) - 1), ILC_COLOR, 1, 0);
-  ListView_SetImageList(list_, rowImages_, LVSIL_SMALL);
+  MakeRowImages();
   if (HWND header = ListView_GetHeader(list_)) SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), TRUE);
   SetWindowPos(list_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 
@@ -40,6 +40,21 @@ void StringGridView::Attach(HWND list, StringGrid& model, const Options& options
   SendMessageW(edit_, WM_SETFONT, SendMessageW(list_, WM_GETFONT, 0, 0), FALSE);
   SetWindowSubclass(list_, ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
   SetWindowSubclass(edit_, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void StringGridView::MakeRowImages() {
+  ImageList images(ImageList_Create(1, std::max(1, Scale(options_.rowHeight) - 1), ILC_COLOR, 1, 0));
+  ListView_SetImageList(list_, images.Get(), LVSIL_SMALL);
+  rowImages_ = std::move(images);
+}
+
+void StringGridView::SetDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  if (!list_) return;
+  MakeRowImages();
+  if (editing_) PlaceEditor();
+  InvalidateRect(list_, nullptr, TRUE);
 }
 
 void StringGridView::SyncWidths() {
@@ -119,14 +134,18 @@ void StringGridView::StartEdit(const std::wstring* typed) {
   SetWindowTextW(edit_, typed ? typed->c_str() : ToWide(original_).c_str());
   settingText_ = false;
   if (typed) model_->SetCell(col, row, FromWide(*typed));
-  const RECT cell = CellRect(col, row);
-  MoveWindow(edit_, cell.left + 2, cell.top + 1, std::max(0, static_cast<int>(cell.right - cell.left) - 3),
-             std::max(0, static_cast<int>(cell.bottom - cell.top) - 1), TRUE);
+  PlaceEditor();
   editing_ = true;
   ShowWindow(edit_, SW_SHOW);
   SetFocus(edit_);
   if (typed) SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(typed->size()), static_cast<LPARAM>(typed->size()));
   else SendMessageW(edit_, EM_SETSEL, 0, -1);
+}
+
+void StringGridView::PlaceEditor() {
+  const RECT cell = CellRect(model_->col, model_->row);
+  MoveWindow(edit_, cell.left + 2, cell.top + 1, std::max(0, static_cast<int>(cell.right - cell.left) - 3),
+             std::max(0, static_cast<int>(cell.bottom - cell.top) - 1), TRUE);
 }
 
 void StringGridView::EndEdit(bool keep) {

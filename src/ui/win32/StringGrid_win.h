@@ -10,13 +10,15 @@
 #include <string>
 
 #include "model/StringGrid.h"
+#include "ui/win32/GdiObject_win.h"
 
 namespace fenu::ui {
 
 class StringGridView {
  public:
-  static constexpr DWORD kListStyle =
-      WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS;
+  // The view owns the list's image list (LVS_SHAREIMAGELISTS: the list does not free it).
+  static constexpr DWORD kListStyle = WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
+                                      LVS_NOSORTHEADER | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
 
   struct Options {
     // The editor stays open on the current cell while the grid has the focus; Enter and Escape
@@ -38,6 +40,9 @@ class StringGridView {
   // Takes over a list view created with kListStyle; dpi scales the model's 96-DPI widths.
   void Attach(HWND list, StringGrid& model, const Options& options, int dpi, HFONT headerFont);
   HWND Handle() const { return list_; }
+  // The window moved to a screen of another DPI; its form has already carried the list's place,
+  // fonts and column widths there.
+  void SetDpi(int dpi);
   // Shows the model: columns, header texts, widths, rows and the current cell.
   void Render();
   // Closes the editor, keeping what was typed, and takes the column widths into the model.
@@ -56,6 +61,9 @@ class StringGridView {
   void MoveTo(int col, int row);
   void ScrollIntoView();
   void StartEdit(const std::wstring* typed);
+  void PlaceEditor();
+  // The rows are as high as the list's picture list (plus the list's one pixel of padding).
+  void MakeRowImages();
   void EndEdit(bool keep);
   void PressButton(int id);
   void SyncWidths();
@@ -69,7 +77,7 @@ class StringGridView {
   StringGrid* model_ = nullptr;
   Options options_;
   int dpi_ = 96;
-  HIMAGELIST rowImages_ = nullptr;
+  ImageList rowImages_;
   bool editing_ = false;
   bool ending_ = false;
   bool settingText_ = false;

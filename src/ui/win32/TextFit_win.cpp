@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "ui/win32/Dpi_win.h"
+#include "ui/win32/GdiObject_win.h"
 
 namespace fenu::ui {
 namespace {
@@ -23,7 +24,8 @@ constexpr int kHeaderPadding = 7;
 // A combo box's text beside its drop-down arrow.
 constexpr int kComboPadding = 4;
 
-int Scale(int pixels) { return MulDiv(pixels, WindowDpi(), 96); }
+// 96-DPI pixels at the DPI of the window that control is on.
+int Scale(HWND control, int pixels) { return MulDiv(pixels, DpiOf(control), 96); }
 
 std::wstring TextOf(HWND control) {
   const int length = GetWindowTextLengthW(control);
@@ -56,29 +58,19 @@ SIZE WindowSize(HWND control) {
 // A measuring context with the control's font selected.
 class Measure {
  public:
-  explicit Measure(HWND control) : control_(control), dc_(GetDC(control)) {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    if (dc_ && font) old_ = SelectObject(dc_, font);
-  }
-  ~Measure() {
-    if (!dc_) return;
-    if (old_) SelectObject(dc_, old_);
-    ReleaseDC(control_, dc_);
-  }
-  Measure(const Measure&) = delete;
-  Measure& operator=(const Measure&) = delete;
+  explicit Measure(HWND control)
+      : dc_(control), font_(dc_.Get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0))) {}
 
   RECT Calc(std::wstring_view text, UINT format, int width = 0) const {
     RECT rect{0, 0, width, 0};
     if (dc_ && !text.empty())
-      DrawTextW(dc_, text.data(), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
+      DrawTextW(dc_.Get(), text.data(), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
     return rect;
   }
 
  private:
-  HWND control_;
-  HDC dc_;
-  HGDIOBJ old_ = nullptr;
+  WindowDc dc_;
+  Selection font_;
 };
 
 enum class Kind { Other, PushButton, Box, Group, SingleLabel, WrappingLabel, Combo };
@@ -122,9 +114,11 @@ bool NoPrefix(HWND control) {
 UINT LineFormat(HWND control) { return DT_SINGLELINE | DT_EXPANDTABS | (NoPrefix(control) ? DT_NOPREFIX : 0); }
 UINT WrapFormat(HWND control) { return DT_WORDBREAK | DT_EXPANDTABS | (NoPrefix(control) ? DT_NOPREFIX : 0); }
 
-int BoxSize() { return std::max(Scale(13), FromSystemDpi(GetSystemMetrics(SM_CXMENUCHECK))); }
+int BoxSize(HWND control) {
+  return std::max(Scale(control, 13), FromSystemDpi(GetSystemMetrics(SM_CXMENUCHECK), DpiOf(control)));
+}
 
-int ArrowWidth() { return FromSystemDpi(GetSystemMetrics(SM_CXVSCROLL)); }
+int ArrowWidth(HWND control) { return FromSystemDpi(GetSystemMetrics(SM_CXVSCROLL), DpiOf(control)); }
 
 std::vector<std::wstring> ComboItems(HWND combo) {
   std::vector<std::wstring> items;
@@ -152,12 +146,12 @@ int WidestItem(HWND combo) {
 int RoomForText(HWND control, Kind kind) {
   const SIZE window = WindowSize(control);
   switch (kind) {
-    case Kind::PushButton: return window.cx - 2 * Scale(kButtonMinimumPadding);
-    case Kind::Box: return window.cx - BoxSize() - Scale(kBoxGap) / 2;
-    case Kind::Group: return window.cx - Scale(kGroupPadding);
+    case Kind::PushButton: return window.cx - 2 * Scale(control, kButtonMinimumPadding);
+    case Kind::Box: return window.cx - BoxSize(control) - Scale(control, kBoxGap) / 2;
+    case Kind::Group: return window.cx - Scale(control, kGroupPadding);
     case Kind::SingleLabel:
     case Kind::WrappingLabel: return ClientSize(control).cx;
-    case Kind::Combo: return window.cx - ArrowWidth() - Scale(kComboPadding);
+    case Kind::Combo: return window.cx - ArrowWidth(control) - Scale(control, kComboPadding);
     case Kind::Other: break;
   }
   return -1;
@@ -183,7 +177,7 @@ void CheckHeaders(HWND list, std::vector<std::wstring>& cut) {
     item.cchTextMax = 128;
     if (!Header_GetItem(header, i, &item)) continue;
     const RECT need = measure.Calc(text, DT_SINGLELINE | DT_NOPREFIX);
-    const int width = need.right + 2 * Scale(kHeaderPadding);
+    const int width = need.right + 2 * Scale(list, kHeaderPadding);
     if (width > item.cxy) cut.push_back(Line(list, text, {width, need.bottom}, {item.cxy, 0}) + L" (column " +
                                         std::to_wstring(i) + L")");
   }
@@ -207,7 +201,7 @@ RECT InkRect(HWND control, Kind kind) {
   const int height = std::min<int>(ink.bottom, client.cy);
   int left = 0;
   if (kind == Kind::Group) {
-    left = Scale(kGroupPadding) / 2;
+    left = Scale(control, kGroupPadding) / 2;
   } else {
     const LONG type = GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
     if (type == SS_RIGHT) left = client.cx - width;
@@ -283,13 +277,13 @@ void CheckControl(HWND control, std::vector<std::wstring>& cut) {
 
 int FitWidth(HWND control) {
   const Kind kind = KindOf(control);
-  if (kind == Kind::Combo) return WidestItem(control) + ArrowWidth() + 2 * Scale(kComboPadding);
+  if (kind == Kind::Combo) return WidestItem(control) + ArrowWidth(control) + 2 * Scale(control, kComboPadding);
   if (kind == Kind::Other) return WindowSize(control).cx;
   const int text = Measure(control).Calc(TextOf(control), LineFormat(control)).right;
   switch (kind) {
-    case Kind::PushButton: return text + 2 * Scale(kButtonPadding);
-    case Kind::Box: return BoxSize() + Scale(kBoxGap) + text + Scale(2);
-    case Kind::Group: return text + 2 * Scale(kGroupPadding);
+    case Kind::PushButton: return text + 2 * Scale(control, kButtonPadding);
+    case Kind::Box: return BoxSize(control) + Scale(control, kBoxGap) + text + Scale(control, 2);
+    case Kind::Group: return text + 2 * Scale(control, kGroupPadding);
     default: return text + 1;
   }
 }
@@ -355,7 +349,8 @@ void FitListViewHeaders(HWND listView) {
     item.pszText = text;
     item.cchTextMax = 128;
     if (!Header_GetItem(header, i, &item)) continue;
-    const int need = static_cast<int>(measure.Calc(text, DT_SINGLELINE | DT_NOPREFIX).right) + 2 * Scale(kHeaderPadding);
+    const int need =
+        static_cast<int>(measure.Calc(text, DT_SINGLELINE | DT_NOPREFIX).right) + 2 * Scale(listView, kHeaderPadding);
     if (ListView_GetColumnWidth(listView, i) < need) ListView_SetColumnWidth(listView, i, need);
   }
 }

@@ -358,6 +358,12 @@ class Driver:
         """SendMessageTimeout: {"result": ..., "timeout": bool}."""
         return self.cmd(f"send {hwnd} {msg} {wparam} {lparam}")
 
+    def dpichanged(self, hwnd: int, dpi: int, rect: tuple[int, int, int, int]) -> dict:
+        """WM_DPICHANGED with the suggested window rectangle (left, top, right, bottom), as the
+        system sends it when the window moves to a screen of another DPI; answers as send."""
+        left, top, right, bottom = rect
+        return self.cmd(f"dpichanged {hwnd} {dpi} {left} {top} {right} {bottom}")
+
     def foreground(self) -> dict:
         return self.cmd("foreground")
 

@@ -28,6 +28,10 @@
 //   tvselect HWND ITEM            TVM_SELECTITEM(TVGN_CARET, ITEM)
 //   post HWND MSG WPARAM LPARAM   PostMessageW
 //   send HWND MSG WPARAM LPARAM   SendMessageTimeoutW, bounded; answers result and timeout
+//   dpichanged HWND DPI LEFT TOP RIGHT BOTTOM
+//                                 WM_DPICHANGED as the system sends it when a window moves to
+//                                 a screen of another DPI: the suggested window rectangle lies
+//                                 in the window's process; answers as send
 //   foreground                    GetForegroundWindow and GetGUIThreadInfo of its thread
 //   focus HWND                    bring the top-level window of HWND forward, focus HWND;
 //                                 both may happen a moment later (the harness polls)
@@ -774,6 +778,18 @@ std::string Run(const std::string& line, bool* quit) {
         auto lp = static_cast<LPARAM>(number("LPARAM"));
         if (cmd == "send") return CmdSend(h, msg, wp, lp);
         return Obj().Bool("ok", PostMessageW(h, msg, wp, lp) != FALSE).str();
+    }
+    if (cmd == "dpichanged") {
+        HWND h = a.Window();
+        auto dpi = static_cast<WORD>(number("DPI"));
+        RECT suggested{};
+        suggested.left = static_cast<LONG>(number("LEFT"));
+        suggested.top = static_cast<LONG>(number("TOP"));
+        suggested.right = static_cast<LONG>(number("RIGHT"));
+        suggested.bottom = static_cast<LONG>(number("BOTTOM"));
+        RemoteBuffer buf(h, sizeof suggested);
+        buf.Write(0, &suggested, sizeof suggested);
+        return CmdSend(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(buf.at(0)));
     }
     if (cmd == "foreground") return CmdForeground();
     if (cmd == "clipboard") {
