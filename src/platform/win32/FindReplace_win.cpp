@@ -96,12 +96,12 @@ void Win32FindReplace::Open(FindDialogKind kind, std::string_view findWhat, std:
 
 void Win32FindReplace::Close() {
   if (!dialog_) return;
-  // The dialog's close button: it reports FR_DIALOGTERM to its owner and destroys itself.
-  SendMessageW(dialog_, WM_CLOSE, 0, 0);
-  if (dialog_) {  // it did not say goodbye: the listener hears it all the same
-    IFindListener* listener = listener_;
-    Discard();
-    if (listener) listener->OnFindEvent(FindEvent{FindAction::Closed, "", "", shape_});
+  HWND dialog = dialog_;
+  // As its close button does: the dialog reports FR_DIALOGTERM to its owner and destroys itself.
+  SendMessageW(dialog, WM_CLOSE, 0, 0);
+  if (dialog_ == dialog) {  // it did not say goodbye: the listener hears it all the same
+    Report(FindAction::Closed);
+    DestroyWindow(dialog);
   }
 }
 
