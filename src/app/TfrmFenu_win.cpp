@@ -5,6 +5,7 @@
 
 #include "common/Settings.h"
 #include "ui/win32/AppError_win.h"
+#include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
 #include "ui/win32/WindowClass_win.h"
 
@@ -57,10 +58,7 @@ void TfrmFenuView::Start() { logic_.FormCreate(); }
 
 int TfrmFenuView::Run() {
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) ui::DispatchLoopMessage(msg);
   return static_cast<int>(msg.wParam);
 }
 

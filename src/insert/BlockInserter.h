@@ -1,7 +1,7 @@
 #pragma once
 // What choosing a block does: expand its text, then deliver the result to the captured control.
 #include "expansion/Expansion.h"
-#include "insert/TfrmListe.h"
+#include "insert/IBlockInserter.h"
 #include "platform/Keyboard.h"
 
 namespace fenu {

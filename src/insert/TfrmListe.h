@@ -5,18 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "insert/IBlockInserter.h"
 #include "platform/Services.h"
 #include "model/TreeFile.h"
 
 namespace fenu {
-
-// Expands a block's text and delivers it to the captured control.
-class IBlockInserter {
- public:
-  virtual ~IBlockInserter() = default;
-  // text is the block file's lines, each followed by CR LF; blockDir locates nested blocks.
-  virtual void Insert(const std::string& text, const std::string& blockDir, WindowHandle target) = 0;
-};
 
 struct ListEntry {
   TreeNode* node;  // the tree entry it stands for (for the "up" entry: the parent)
@@ -100,26 +93,6 @@ class TfrmListe {
   TTreeViewEx tree_;
   std::string databaseFile_;
   std::string blockDir_;
-};
-
-// The search window: finds the next block whose text holds a word.
-class TfrmSearch {
- public:
-  TfrmSearch(Services& services, TfrmListe& liste);
-
-  static constexpr const char* kCaption = "Baustein suchen";
-  std::string txtKeyword;
-  bool rbBegin = true;  // false: from the current position
-  bool btnOkEnabled() const { return !txtKeyword.empty(); }
-
-  void btnOkClick();
-  // Closed by "Schliessen" (true) or any other way.
-  void FormClose(bool byButton);
-
- private:
-  Services& services_;
-  TfrmListe& liste_;
-  bool listWasShowing_;
 };
 
 }  // namespace fenu

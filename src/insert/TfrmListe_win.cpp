@@ -18,6 +18,7 @@ namespace fenu {
 namespace {
 
 constexpr UINT kRenderMessage = WM_APP + 30;
+constexpr UINT kSearchClosedMessage = WM_APP + 32;  // WM_APP + 31 is the splitter's
 constexpr int kBar = 30;
 constexpr int kButtons = 34;
 
@@ -32,75 +33,6 @@ const std::pair<int, const char*> kHints[] = {
     {TfrmListeView::Label1, "Zur Homepage des Herstellers"},
 };
 
-// The search window: not modal, on top of the selection window, gone when closed.
-class TfrmSearchView : public ui::Form {
- public:
-  TfrmSearchView(TfrmSearch& logic, HWND owner) : Form(L"TfrmSearch", 300, 150), logic_(logic), owner_(owner) {
-    SetCentreOnScreen(false);
-  }
-  enum Id { btnOk = IDOK, btnAbbrechen = IDCANCEL, lblKeyword = 101, txtKeyword = 102, lblFrom = 103, rbBegin = 104,
-            rbPosition = 105 };
-
-  void Render() {
-    CheckRadioButton(Handle(), rbBegin, rbPosition, logic_.rbBegin ? rbBegin : rbPosition);
-    EnableItem(btnOk, logic_.btnOkEnabled());
-  }
-
- protected:
-  void OnCreate() override {
-    SetCaption(TfrmSearch::kCaption);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    AddLabel(lblKeyword, "Suchbegriff", 12, 12, 276, 18);
-    AddControl(txtKeyword, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 12, 32, 276, 23, WS_EX_CLIENTEDGE);
-    AddLabel(lblFrom, "Suchen ab", 12, 64, 80, 18);
-    AddControl(rbBegin, L"BUTTON", "Datenbank-Anfang", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 96, 62, 190, 20);
-    AddControl(rbPosition, L"BUTTON", "Aktuelle Position", BS_AUTORADIOBUTTON, 96, 84, 190, 20);
-    AddButton(btnOk, "Suchen", 116, 114, 84, 26, true);
-    AddButton(btnAbbrechen, "Schliessen", 204, 114, 84, 26);
-    Render();
-  }
-  HWND InitialFocus() override { return Item(txtKeyword); }
-  bool OnCommand(int id, int code, HWND control) override {
-    if (id == txtKeyword && code == EN_CHANGE) {
-      logic_.txtKeyword = ui::GetText(control);
-      Render();
-      return true;
-    }
-    if (code != BN_CLICKED) return false;
-    if (id == rbBegin || id == rbPosition) {
-      logic_.rbBegin = id == rbBegin;
-      return true;
-    }
-    if (id == btnOk) {
-      logic_.btnOkClick();
-      Render();
-      PostMessageW(owner_, kRenderMessage, 0, 0);
-      return true;
-    }
-    if (id == btnAbbrechen) closedByButton_ = true;
-    return false;
-  }
-  void OnClose(int) override {
-    logic_.FormClose(closedByButton_);
-    PostMessageW(owner_, kRenderMessage, 0, 0);
-    ShowWindow(Handle(), SW_HIDE);
-  }
-
- private:
-  TfrmSearch& logic_;
-  HWND owner_;
-  bool closedByButton_ = false;
-};
-
-struct SearchWindow {
-  std::unique_ptr<TfrmSearch> logic;
-  std::unique_ptr<TfrmSearchView> view;
-};
-SearchWindow& Search() {
-  static SearchWindow window;
-  return window;
-}
-
 }  // namespace
 
 TfrmListeView::TfrmListeView(TfrmListe& logic, Services& services)
@@ -108,10 +40,8 @@ TfrmListeView::TfrmListeView(TfrmListe& logic, Services& services)
   SetResizable(490, 300);
 }
 
-TfrmListeView::~TfrmListeView() {
-  Search().view.reset();
-  Search().logic.reset();
-}
+// The search window and its logic go first (declared last), then the pictures they may show.
+TfrmListeView::~TfrmListeView() = default;
 
 void TfrmListeView::OnCreate() {
   SetCaption(TfrmListe::kCaption);
@@ -269,13 +199,13 @@ void TfrmListeView::AfterLogic() {
 }
 
 void TfrmListeView::OpenSearch() {
-  SearchWindow& search = Search();
-  search.view.reset();
-  search.logic = std::make_unique<TfrmSearch>(services_, logic_);
-  search.view = std::make_unique<TfrmSearchView>(*search.logic, Handle());
-  search.view->Create(Handle());
-  ShowWindow(search.view->Handle(), SW_SHOW);
-  SetFocus(GetNextDlgTabItem(search.view->Handle(), nullptr, FALSE));
+  searchView_.reset();
+  search_ = std::make_unique<TfrmSearch>(services_, logic_);
+  HWND self = Handle();
+  searchView_ = std::make_unique<TfrmSearchView>(
+      *search_, [self] { PostMessageW(self, kRenderMessage, 0, 0); },
+      [self] { PostMessageW(self, kSearchClosedMessage, 0, 0); });
+  searchView_->ShowModeless(self);
 }
 
 LRESULT CALLBACK TfrmListeView::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -373,6 +303,13 @@ bool TfrmListeView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
   switch (msg) {
     case kRenderMessage:
       AfterLogic();
+      return true;
+    case kSearchClosedMessage:
+      // A search window opened meanwhile is not the one that closed.
+      if (searchView_ && !IsWindowVisible(searchView_->Handle())) {
+        searchView_.reset();
+        search_.reset();
+      }
       return true;
     case WM_NOTIFY:
       return OnNotify(reinterpret_cast<NMHDR*>(lParam));

@@ -2,7 +2,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "insert/TfrmListe.h"
+#include "insert/TfrmSearch_win.h"
 #include "ui/win32/Form_win.h"
 #include "ui/win32/GdiObject_win.h"
 #include "ui/win32/TreeViewFill_win.h"
@@ -50,6 +53,9 @@ class TfrmListeView : public ui::Form {
   const std::vector<ListEntry>* renderedList_ = nullptr;
   std::vector<TreeNode*> renderedNodes_;
   bool rendering_ = false;
+  // The search window while it is open; released after it closes.
+  std::unique_ptr<TfrmSearch> search_;
+  std::unique_ptr<TfrmSearchView> searchView_;
 };
 
 }  // namespace fenu

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/Help.h"
-#include "insert/TfrmListe.h"
+#include "insert/IBlockInserter.h"
 #include "platform/Services.h"
 
 namespace fenu {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FontSpec.h"
+
 namespace fenu {
 
 // A window of this or another application; 0 means none.
@@ -126,6 +128,68 @@ class IFolderBrowser {
   virtual bool BrowseForFolder(std::string_view title, std::string& path) = 0;
 };
 
+class IFontDialog {
+ public:
+  virtual ~IFontDialog() = default;
+  // The platform's font dialog (screen fonts, with effects and colour), modal to the active
+  // window and started at font. False when cancelled; font holds the choice otherwise. A colour
+  // left as it was keeps its identity (a system colour stays one).
+  virtual bool Choose(FontSpec& font) = 0;
+};
+
+// The options of the find and replace dialogs, named after the platform dialog's flags. down,
+// matchCase and wholeWord are the user's choices; the others only shape the dialog.
+struct FindOptions {
+  bool down = true;
+  bool matchCase = false;
+  bool wholeWord = false;
+  bool hideUpDown = false;
+  bool hideMatchCase = false;
+  bool hideWholeWord = false;
+  bool disableUpDown = false;
+  bool disableMatchCase = false;
+  bool disableWholeWord = false;
+  bool showHelp = false;  // a help button, reported as FindAction::Help
+
+  bool operator==(const FindOptions&) const = default;
+};
+
+enum class FindDialogKind { Find, Replace };
+
+// What the user did in the dialog: "Weitersuchen", "Ersetzen", "Alle ersetzen", "Hilfe", or the
+// dialog closed (always the last event of a dialog, unless it was discarded).
+enum class FindAction { FindNext, Replace, ReplaceAll, Help, Closed };
+
+// One event of the dialog with the dialog's state at that moment.
+struct FindEvent {
+  FindAction action = FindAction::FindNext;
+  std::string findWhat;
+  std::string replaceWith;  // empty in the find dialog
+  FindOptions options;
+};
+
+class IFindListener {
+ public:
+  virtual ~IFindListener() = default;
+  virtual void OnFindEvent(const FindEvent& event) = 0;
+};
+
+// The platform's modeless find and replace dialogs; at most one is open at a time.
+class IFindReplace {
+ public:
+  virtual ~IFindReplace() = default;
+  // Shows the find or the replace dialog beside the active window, which stays usable, with the
+  // texts and options to start with; an open dialog is discarded first. Its events go to
+  // listener until it closes.
+  virtual void Open(FindDialogKind kind, std::string_view findWhat, std::string_view replaceWith,
+                    const FindOptions& options, IFindListener& listener) = 0;
+  // Closes the open dialog as its close button would: the listener hears FindAction::Closed.
+  virtual void Close() = 0;
+  // Removes the open dialog without a word to its listener (for a listener that goes away).
+  virtual void Discard() = 0;
+  virtual bool IsOpen() const = 0;
+};
+
 // A resource of the Windows network as its enumeration describes it.
 struct NetResource {
   std::uint32_t scope = 0;
@@ -177,6 +241,8 @@ struct Services {
   ICollation& collation;
   IFolderBrowser& folders;
   INetwork& network;
+  IFontDialog& fonts;
+  IFindReplace& findReplace;
 };
 
 }  // namespace fenu

@@ -11,6 +11,7 @@
 #include "core/FileIo.h"
 #include "core/Numbers.h"
 #include "expansion/Expansion.h"
+#include "model/FontString.h"
 #include "model/TreeOps.h"
 #include "tools/TfrmInfo.h"
 
@@ -707,6 +708,12 @@ void TForm1::mnuSaveTextClick() {
   } catch (const FileError& e) {
     services_.dialogs.MessageDlg(MsgKind::Error, e.what());
   }
+}
+
+bool TForm1::mnuFontClick(FontSpec& font) {
+  if (!services_.fonts.Choose(font)) return false;
+  BFont = FontString(font);
+  return true;
 }
 
 void TForm1::mnuFindIdClick() {

@@ -175,6 +175,9 @@ class TForm1 : private IVariablesHost {
   void mnuSaveDatabaseClick();
   void mnuLoadTextClick();
   void mnuSaveTextClick();
+  // "Schriftart": the font dialog, started at the block editor's font; the choice goes into font
+  // and BFont. False when cancelled.
+  bool mnuFontClick(FontSpec& font);
   void mnuFindIdClick();
   void mnuOptionsClick();
   void mnuHelpClick();

@@ -1,6 +1,5 @@
 #include "store/TForm1_win.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -504,17 +503,7 @@ bool TForm1View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 }
 
 void TForm1View::ChooseMemoFont() {
-  LOGFONTW font = ui::ToLogFont(memoFont_, Scale(96));
-  CHOOSEFONTW choose{};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = Handle();
-  choose.lpLogFont = &font;
-  choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
-  const COLORREF before = ui::ToColorRef(memoFont_.color);
-  choose.rgbColors = before;
-  if (!ChooseFontW(&choose)) return;
-  const FontColor color = choose.rgbColors == before ? memoFont_.color : static_cast<FontColor>(choose.rgbColors);
-  memoFont_ = ui::FromLogFont(font, color, Scale(96));
+  if (!logic_.mnuFontClick(memoFont_)) return;
   ApplyMemoFont();
   InvalidateRect(Item(Memo1), nullptr, TRUE);
 }

@@ -111,3 +111,56 @@ def test_sendkeys_after_an_untypable_character_goes_on_in_the_target(t):
     assert target.wait_text("Siehe  12\r\nIhr Team\r\n")
     t.driver.wait_gone(mini["hwnd"])
     assert t.driver.message_boxes(pid=t.winpid(fenu)) == []
+
+
+def test_search_window_works_by_keyboard(t):
+    # The search window is modeless beside the selection window: Enter presses "Suchen", Tab
+    # moves on, Escape closes it, all through the dialog manager of the loop that runs.
+    _, fenu, target = prepared(t, texts={NOTIZ: "Bitte um Rueckruf"})
+    pid = t.winpid(fenu)
+    t.key("Print")
+    liste = t.driver.wait_window(cls="TfrmListe", pid=pid)
+    lv = t.driver.wait_child(liste["hwnd"], id=110)
+    e2e.wait_for(lambda: len(t.driver.listview(lv["hwnd"])) == 4, what="the list")
+    t.focus_window(lv["hwnd"])
+    t.key("alt+u")  # "S&uchen"
+    search = t.driver.wait_window(cls="TfrmSearch", title="Baustein suchen", pid=pid)
+    keyword = t.driver.child(search["hwnd"], id=102)
+    t.focus_window(keyword["hwnd"])
+    t.type_text("rueckruf")
+    t.key("Return")
+    tree = t.driver.child(liste["hwnd"], id=111)
+
+    def selected_in_tree():
+        if not t.driver.info(tree["hwnd"])["visible"]:
+            return None
+        return next((i["text"] for i in t.driver.tree(tree["hwnd"]) if i["selected"]), None)
+    assert e2e.wait_for(lambda: selected_in_tree() == "Notiz", what="the found block in the tree")
+    assert t.driver.info(t.driver.child(search["hwnd"], id=105)["hwnd"])["check"] == 1  # "Aktuelle Position"
+    t.capture(search["hwnd"], "TfrmSearch-found")
+
+    # Tab leaves the keyword for the options, Shift+Tab comes back.
+    t.key("Tab")
+    e2e.wait_for(lambda: t.driver.focus(search["hwnd"])["focus"] not in (keyword["hwnd"], 0),
+                 what="the focus on the next control")
+    moved_to = t.driver.focus(search["hwnd"])["focus"]
+    assert t.driver.info(moved_to)["root"] == search["hwnd"]
+    t.key("shift+Tab")
+    e2e.wait_for(lambda: t.driver.focus(search["hwnd"])["focus"] == keyword["hwnd"], what="the keyword again")
+
+    # Enter again: no further block holds the word.
+    t.key("Return")
+    box = t.driver.wait_message_box(text='"rueckruf" konnte nicht gefunden werden.', pid=pid)
+    t.driver.press(box, "OK")
+    e2e.wait_for(lambda: t.driver.info(t.driver.child(search["hwnd"], id=104)["hwnd"])["check"] == 1,
+                 what='"Datenbank-Anfang" chosen again')
+
+    # Escape closes the search window as "Schliessen" does: the selection window keeps its tree.
+    t.focus_window(keyword["hwnd"])
+    t.key("Escape")
+    t.driver.wait_gone(search["hwnd"])
+    assert selected_in_tree() == "Notiz"
+    t.focus_window(tree["hwnd"])
+    t.key("Escape")
+    t.driver.wait_gone(liste["hwnd"])
+    assert target.text() == ""

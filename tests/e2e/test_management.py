@@ -4,14 +4,16 @@ created and edited as a user would, saved, closed, and the files on disk checked
 import json
 
 import fenu_e2e as e2e
-from test_shell import QUIET_INI, shell_window, start_quiet
+from test_shell import QUIET_INI, read_ini, shell_window, start_quiet
 
 CMD_MANAGEMENT = 1001
 # TForm1's controls and menu commands.
 TV, ADD_FOLDER, ADD_FILE, REMOVE = 210, 211, 212, 213
 TXT_FNAME, TXT_FSHORT, BTN_FOK = 232, 234, 235
 TXT_PNAME, TXT_PSHORT, TXT_PLONG, CBX_PSHOW, BTN_POK, MEMO = 242, 244, 246, 248, 249, 251
-MNU_SAVE = 303
+MNU_SAVE, MNU_FONT = 303, 334
+# The font dialog's lists of faces and sizes.
+FONT_FACES, FONT_SIZES = 0x470, 0x472
 
 
 def open_management(t, fenu):
@@ -176,3 +178,29 @@ def test_moves_and_deletions_are_asked_about_and_kept_apart_from_disk_until_save
     vorlagen = next(c for c in root["children"] if c["caption"] == "Vorlagen")
     assert [c["caption"] for c in vorlagen["children"]] == ["Absage"]
     assert block_file.exists()
+
+
+def test_font_dialog_sets_the_block_editor_font(t):
+    # "Schriftart" opens the platform's font dialog through the font service; the face chosen
+    # there is the editor's and is written as [Main] BFont when the window closes.
+    app, fenu = start_quiet(t)
+    d = t.driver
+    open_management(t, fenu)
+    d.press(d.wait_message_box(title="Fehler", pid=t.winpid(fenu)), "OK")
+    form = d.wait_window(cls="TForm1", title="Text-Baustein-Verwaltung")
+    d.post(form["hwnd"], e2e.WM_COMMAND, MNU_FONT, 0)
+    dialog = d.wait_window(cls="#32770", owner=form["hwnd"], pid=t.winpid(fenu))
+    faces = d.child(dialog["hwnd"], id=FONT_FACES)
+    face = "DejaVu Sans Mono"  # installed here and keeps its size (see the Wine notes)
+    assert face in faces["items"], faces["items"]
+    d.cbselect(faces["hwnd"], faces["items"].index(face))
+    sizes = d.child(dialog["hwnd"], id=FONT_SIZES)  # filled anew for the face
+    e2e.wait_for(lambda: "12" in d.info(sizes["hwnd"])["items"], what="the sizes of the face")
+    d.cbselect(sizes["hwnd"], d.info(sizes["hwnd"])["items"].index("12"))
+    t.capture(dialog["hwnd"], "ChooseFont")
+    d.click_child(dialog["hwnd"], id=1)
+    d.wait_gone(dialog["hwnd"])
+    d.post(form["hwnd"], e2e.WM_CLOSE)
+    d.wait_gone(form["hwnd"])
+    e2e.wait_for(lambda: read_ini(app / "fenu.ini").get("Main", "BFont", fallback="").startswith(face + ",12,"),
+                 what=f"[Main] BFont with {face} at 12 points")

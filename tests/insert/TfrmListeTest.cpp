@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "insert/TfrmSearch.h"
+
 #include <filesystem>
 
 #include "core/FileIo.h"
@@ -226,6 +228,31 @@ TEST(TfrmSearch, FindsWithoutCaseUmlautsIncludedAndContinuesFromThere) {
   EXPECT_TRUE(search.rbBegin);
   search.FormClose(false);
   EXPECT_EQ(w.form.view, ListeView::List);
+}
+
+TEST(TfrmSearch, ClosingGoesBackToTheListOnlyWhenItShowedAndNotByTheButton) {
+  const struct {
+    ListeView atOpen;
+    bool byButton;
+    ListeView after;
+  } cases[] = {
+      {ListeView::List, false, ListeView::List},
+      {ListeView::List, true, ListeView::Tree},
+      {ListeView::Tree, false, ListeView::Tree},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "list at open " << (c.atOpen == ListeView::List) << ", by button " << c.byButton);
+    Window w;
+    if (c.atOpen == ListeView::Tree) w.form.btnTreeClick();
+    TfrmSearch search(w.fake.services, w.form);
+    search.txtKeyword = "geehrte";
+    search.btnOkClick();
+    ASSERT_EQ(w.form.Selected()->text, "Gruß");
+    search.FormClose(c.byButton);
+    EXPECT_EQ(w.form.view, c.after);
+    EXPECT_FALSE(w.form.closed);  // the search never inserts
+    EXPECT_TRUE(w.inserter.inserted.empty());
+  }
 }
 
 }  // namespace

@@ -508,6 +508,29 @@ TEST(TForm1, TextsComeFromAndGoToExternalFiles) {
   EXPECT_EQ(w.dir.Read("raus.txt"), "eins\r\ntwo\r\ndrei");
 }
 
+TEST(TForm1, FontDialogStartsAtTheEditorFontAndItsChoiceIsStoredAsBFont) {
+  Window w;
+  FontSpec font;  // the window's own: Segoe UI, 8 points
+  w.fake.fontAnswers = {std::nullopt};
+  EXPECT_FALSE(w.form.mnuFontClick(font));
+  EXPECT_EQ(font, FontSpec{});
+  FontSpec chosen;
+  chosen.name = "Arial";
+  chosen.size = 12;
+  chosen.bold = true;
+  chosen.color = 0x000000FF;
+  w.fake.fontAnswers = {chosen};
+  EXPECT_TRUE(w.form.mnuFontClick(font));
+  EXPECT_EQ(font, chosen);
+  EXPECT_EQ(w.fake.LogOf("ChooseFont"),
+            (std::vector<std::string>{"ChooseFont \"Segoe UI,8,,0,clWindowText,1\" -> Abbrechen",
+                                      "ChooseFont \"Segoe UI,8,,0,clWindowText,1\" -> \"Arial,12,B,0,clRed,1\""}));
+  w.fake.messageAnswers = {MsgResult::No};
+  ASSERT_TRUE(w.form.FormCloseQuery());
+  w.form.FormClose();
+  EXPECT_NE(w.dir.Read("fenu.ini").find("BFont=Arial,12,B,0,clRed,1\r\n"), std::string::npos);
+}
+
 TEST(TForm1, ClosingAsksSavesAndWritesItsSettings) {
   Window w;
   w.form.Select(w.Find("Brief"));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Services.h"
+#include "platform/fake/FakeFindReplace.h"
 
 namespace fenu {
 
@@ -22,14 +23,18 @@ class FakeServices : public IDialogs,
                      public ISound,
                      public ICollation,
                      public IFolderBrowser,
-                     public INetwork {
+                     public INetwork,
+                     public IFontDialog {
  public:
-  FakeServices() : services{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+  FakeServices()
+      : services{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, findReplace} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
   Services services;
   std::vector<std::string> log;
+  // The find and replace dialogs, logging into the same story.
+  FakeFindReplace findReplace{log};
 
   // Answers for the next message boxes, in order; without one a box answers with its first button.
   std::deque<MsgResult> messageAnswers;
@@ -65,6 +70,9 @@ class FakeServices : public IDialogs,
   // Answers for the next folder-browse dialogs, in order; without one, or with std::nullopt,
   // the dialog is cancelled.
   std::deque<std::optional<std::string>> folderAnswers;
+  // Answers for the next font dialogs, in order; without one, or with std::nullopt, the dialog
+  // is cancelled.
+  std::deque<std::optional<FontSpec>> fontAnswers;
 
   // The network: the entries that an enumeration starting at a resource hands out, by the start's
   // remote name ("" for the top, where the providers are), and the error codes to answer with.
@@ -103,6 +111,7 @@ class FakeServices : public IDialogs,
   bool Translation(const std::string& block, std::uint16_t& language, std::uint16_t& codePage) override;
   bool QueryString(const std::string& block, std::string_view key, std::string& value) override;
   bool BrowseForFolder(std::string_view title, std::string& path) override;
+  bool Choose(FontSpec& font) override;
   std::uint32_t OpenEnum(std::uint32_t scope, std::uint32_t type, std::uint32_t usage, const NetResource* start,
                          NetEnumHandle& handle) override;
   std::uint32_t EnumResource(NetEnumHandle handle, std::vector<NetResource>& entries) override;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/win32/MessageLoop_win.h"
+
 namespace fenu::win32 {
 namespace {
 
@@ -51,8 +53,7 @@ void LetActivationSettle(HWND window) {
           PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
           return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        ui::DispatchLoopMessage(msg);
       }
     }
     Sleep(10);

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "core/Cp1252.h"
+#include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {
@@ -43,10 +44,7 @@ void Win32Keyboard::SetNumLock(bool on) {
 
 void Win32Keyboard::ProcessKeyboardMessages() {
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0x100, 0x108, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (PeekMessageW(&msg, nullptr, 0x100, 0x108, PM_REMOVE)) ui::DispatchLoopMessage(msg);
 }
 
 void Win32Keyboard::ProcessMessages() {
@@ -57,8 +55,7 @@ void Win32Keyboard::ProcessMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    ui::DispatchLoopMessage(msg);
   }
 }
 

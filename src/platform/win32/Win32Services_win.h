@@ -1,6 +1,7 @@
 #pragma once
 // The real operating system behind the core's service interfaces.
 #include <windows.h>
+#include <commdlg.h>
 
 #include "platform/Services.h"
 
@@ -75,6 +76,49 @@ class Win32FolderBrowser : public IFolderBrowser {
   bool BrowseForFolder(std::string_view title, std::string& path) override;
 };
 
+class Win32FontDialog : public IFontDialog {
+ public:
+  bool Choose(FontSpec& font) override;
+};
+
+// FindTextW and ReplaceTextW. The dialog's owner (the active window) is subclassed while the
+// dialog is open, to hear the registered FINDMSGSTRING message; the dialog is in the list of
+// modeless windows that every message loop gives the dialog manager.
+class Win32FindReplace : public IFindReplace {
+ public:
+  Win32FindReplace() = default;
+  Win32FindReplace(const Win32FindReplace&) = delete;
+  Win32FindReplace& operator=(const Win32FindReplace&) = delete;
+  ~Win32FindReplace() override;
+
+  void Open(FindDialogKind kind, std::string_view findWhat, std::string_view replaceWith, const FindOptions& options,
+            IFindListener& listener) override;
+  void Close() override;
+  void Discard() override;
+  bool IsOpen() const override { return dialog_ != nullptr; }
+
+  // The open dialog, for a test to drive; null when none is open.
+  HWND Dialog() const { return dialog_; }
+
+ private:
+  static constexpr WORD kTextCapacity = 1024;  // characters of each text, with the terminator
+
+  static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+  void Report(FindAction action);
+  // The dialog is gone (or going): out of the list, the owner's subclass removed.
+  void Forget();
+
+  HWND dialog_ = nullptr;
+  HWND owner_ = nullptr;
+  HWND spareOwner_ = nullptr;  // owns a dialog opened while none of the program's windows is active
+  FindDialogKind kind_ = FindDialogKind::Find;
+  FindOptions shape_;  // the options as given; the dialog reports the user's choices
+  FINDREPLACEW request_{};
+  wchar_t findWhat_[kTextCapacity] = {};
+  wchar_t replaceWith_[kTextCapacity] = {};
+  IFindListener* listener_ = nullptr;
+};
+
 class Win32Network : public INetwork {
  public:
   std::uint32_t OpenEnum(std::uint32_t scope, std::uint32_t type, std::uint32_t usage, const NetResource* start,
@@ -102,7 +146,10 @@ struct Win32Services {
   Win32Collation collation;
   Win32FolderBrowser folders;
   Win32Network network;
-  Services services{dialogs, hotkeys, focus, shell, help, instance, version, sound, collation, folders, network};
+  Win32FontDialog fonts;
+  Win32FindReplace findReplace;
+  Services services{dialogs, hotkeys, focus, shell, help, instance, version,
+                    sound, collation, folders, network, fonts, findReplace};
 };
 
 }  // namespace fenu::win32

@@ -12,6 +12,7 @@
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Dpi_win.h"
 #include "ui/win32/GradientBar_win.h"
+#include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
 #include "ui/win32/TextFit_win.h"
 #include "ui/win32/WindowClass_win.h"
@@ -109,6 +110,7 @@ Form::Form(const wchar_t* className, int clientWidth, int clientHeight)
 
 Form::~Form() {
   if (hwnd_) {
+    RemoveModelessWindow(hwnd_);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -269,15 +271,24 @@ int Form::ShowModal(HWND owner) {
       break;
     }
     if (PreTranslate(msg)) continue;
-    if (!IsDialogMessageW(hwnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    if (!IsDialogMessageW(hwnd_, &msg)) DispatchLoopMessage(msg);
   }
   if (disableOwner) EnableWindow(owner, TRUE);
   ShowWindow(hwnd_, SW_HIDE);
   if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
   return result_;
+}
+
+void Form::ShowModeless(HWND owner) {
+  Create(owner);
+  ended_ = false;
+  OnShow();
+  if (!resizable_) MakeRoomForTexts(hwnd_);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  if (HWND first = InitialFocus()) SetFocus(first);
+  modeless_ = true;
+  AddModelessWindow(hwnd_);
 }
 
 bool Form::PreTranslate(const MSG& msg) {
@@ -323,6 +334,11 @@ void Form::Close(int result) {
   OnClose(result);
   result_ = result;
   ended_ = true;
+  if (modeless_) {
+    modeless_ = false;
+    RemoveModelessWindow(hwnd_);
+    ShowWindow(hwnd_, SW_HIDE);
+  }
 }
 
 void Form::SetCaption(std::string_view caption) { SetText(hwnd_, caption); }
@@ -387,6 +403,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCDESTROY) RemoveModelessWindow(hwnd_);  // also when its owner takes it along
   if (msg == kDpiMessage) return dpi_;
   if (msg == WM_DPICHANGED && lParam) {
     ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

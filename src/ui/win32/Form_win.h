@@ -2,7 +2,8 @@
 // Base of every window built in code: a window class registered as a copy of the dialog class
 // (so Tab, Enter, Escape and the default button come from the dialog manager), controls added
 // from 96-DPI coordinates, and a modal loop through IsDialogMessageW. Create() is kept apart from
-// ShowModal() so that a form can also be driven modelessly.
+// ShowModal() so that a form can also be driven modelessly; ShowModeless() shows it so, with the
+// dialog manager from every message loop (MessageLoop_win.h).
 //
 // The form is laid out for the DPI of the screen it opens on (see Dpi_win.h). When it moves to a
 // screen of another DPI (WM_DPICHANGED), its controls are moved and sized in proportion, those
@@ -40,12 +41,18 @@ class Form {
   // Creates the window if needed, shows it and runs its modal loop; returns the modal result
   // (IDOK, IDCANCEL, ...). The owner is disabled meanwhile.
   int ShowModal(HWND owner);
-  // Ends the modal loop with result, if OnCloseQuery agrees.
+  // Creates the window if needed and shows it beside the owner, which stays usable; Close()
+  // hides it again. The window is destroyed with the form or with its owner.
+  void ShowModeless(HWND owner);
+  // Ends the modal loop with result (or hides the modeless window), if OnCloseQuery agrees.
   void Close(int result);
   HWND Handle() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
   // What F1 shows for a window without help of its own (see OnHelp).
   void SetHelp(std::function<void()> help) { help_ = std::move(help); }
+  // Keys that a form handles before the dialog manager sees them (F1, Enter on the focused push
+  // button), for the message of any loop; true when handled.
+  static bool PreTranslate(const MSG& msg);
 
  protected:
   virtual void OnCreate() = 0;
@@ -116,8 +123,6 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-  // Keys that the window handles before the dialog manager sees them; true when handled.
-  bool PreTranslate(const MSG& msg);
   void ReportLayout();
   void RegisterClassOnce();
   void CentreWindow(HWND owner);
@@ -137,6 +142,7 @@ class Form {
   int minHeight_ = 0;
   Menu menu_;
   bool ended_ = false;
+  bool modeless_ = false;
   int result_ = IDCANCEL;
   std::function<void()> help_;
   // The fonts outlive the window and its controls: ~Form destroys it before any member goes.
