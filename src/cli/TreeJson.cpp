@@ -28,9 +28,11 @@ std::string Cp1252Text(const Json& value, const std::string& where) {
 }
 
 void OnlyKeys(const Json& object, std::initializer_list<const char*> allowed, const std::string& where) {
-  for (const auto& [key, value] : object.items())
+  for (const auto& item : object.items()) {
+    const std::string& key = item.key();
     if (std::none_of(allowed.begin(), allowed.end(), [&](const char* name) { return key == name; }))
       FailAt(where.empty() ? key : where + "." + key, "unbekannter Schlüssel");
+  }
 }
 
 std::string FieldText(const Json& data, const char* key, const std::string& def, const std::string& where,
@@ -57,7 +59,20 @@ void CheckDepth(const TTreeViewEx& tree) {
   }
 }
 
-// The code point of one UTF-8 character as four or more hexadecimal digits ("2603").
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The length of the UTF-8 sequence that starts with lead, or 0 when no character starts so.
+std::size_t Utf8SequenceLength(char lead) {
+  const auto byte = static_cast<unsigned char>(lead);
+  if (byte < 0x80) return 1;
+  if (byte >= 0xC2 && byte <= 0xDF) return 2;
+  if (byte >= 0xE0 && byte <= 0xEF) return 3;
+  if (byte >= 0xF0 && byte <= 0xF4) return 4;
+  return 0;
+}
+
+// The code point of one whole UTF-8 character (one to four bytes) as four or more hexadecimal
+// digits ("2603").
 std::string CodePointHex(std::string_view character) {
   const auto lead = static_cast<unsigned char>(character[0]);
   unsigned long point = character.size() == 1 ? lead : lead & (0x7F >> character.size());
@@ -261,14 +276,17 @@ Json ParseJsonDocument(const std::string& utf8) {
     } else if (std::string_view(e.what()).find("UTF-8") != std::string_view::npos) {
       what = "ungültiges UTF-8";
     } else {
-      // The whole character, from its first byte on.
+      // The whole character, from its first byte on; bytes that make no character are named so.
       std::size_t first = at;
-      while (first > lineStart && (static_cast<unsigned char>(utf8[first]) & 0xC0) == 0x80) --first;
-      std::size_t last = first + 1;
-      while (last < utf8.size() && (static_cast<unsigned char>(utf8[last]) & 0xC0) == 0x80) ++last;
-      const std::string character = utf8.substr(first, last - first);
+      for (int back = 0; back < 3 && first > lineStart && IsContinuationByte(utf8[first]); ++back) --first;
+      const std::size_t length = Utf8SequenceLength(utf8[first]);
+      bool whole = length > 0 && first + length <= utf8.size() && first + length > at;
+      for (std::size_t i = 1; whole && i < length; ++i) whole = IsContinuationByte(utf8[first + i]);
+      const std::string character = whole ? utf8.substr(first, length) : std::string();
       const std::string shown = Utf8ToCp1252(character);
-      if (static_cast<unsigned char>(character[0]) < 0x20)
+      if (!whole)
+        what = "ungültiges UTF-8";
+      else if (static_cast<unsigned char>(character[0]) < 0x20)
         what = "unerwartetes Steuerzeichen (Code " + std::to_string(static_cast<unsigned char>(character[0])) + ")";
       else if (Cp1252ToUtf8(shown) == character)
         what = "unerwartetes Zeichen \"" + shown + "\"";

@@ -52,6 +52,8 @@ import-errors)
       "$1" "$2" "$3" "$4"
   }
   expect_refused "$head"'[' "in.json: kein gültiges JSON: Zeile 1, Spalte 56: unerwartetes Ende des Dokuments"
+  # Bytes that make no character: named so, not shown as one.
+  expect_refused "$(printf '\266\266\266{')" "in.json: kein gültiges JSON: Zeile 1, Spalte 1: ungültiges UTF-8"
   expect_refused '{"format":"quenlia:FENU Bausteine","version":1,"entries":[]}' 'format: muss "quenlia:FENU Archiv" sein'
   expect_refused "$(doc "$(txt a 1.txt "$(printf 'x%.0s' $(seq 129))" "")")" \
     "entries[0].children[0].data.Keywords: höchstens 128 Zeichen erlaubt"
