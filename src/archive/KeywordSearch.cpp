@@ -43,6 +43,7 @@ std::size_t AbsoluteIndex(const TTreeViewEx& tree, const TreeNode* node) {
 
 KeywordSearchResult FindKeyword(const TTreeViewEx& tree, std::size_t startIndex, std::string_view keyword) {
   KeywordSearchResult result;
+  if (startIndex == std::string::npos) startIndex = 0;
   TreeNode* node = tree.GetFirstNode();
   for (std::size_t i = 0; node && i <= startIndex; ++i) node = node->GetNext();
   if (!node) return result;

@@ -24,9 +24,10 @@ struct KeywordSearchResult {
 
 // Walks the nodes after the one at startIndex (display order) to the last one and stops at the
 // first entry with a record whose keyword line contains keyword, both with a to z folded; entries
-// without a record (the Root) are skipped. Nothing after the start (the start is the last node)
-// is no search at all: no hit and no message. Otherwise a walk without a hit calls for the
-// message.
+// without a record (the Root) are skipped. A search from the beginning starts at 0; one from the
+// selection at its AbsoluteIndex, and without a selection (npos) from the beginning. Nothing after
+// the start (the start is the last node) is no search at all: no hit and no message. Otherwise a
+// walk without a hit calls for the message.
 KeywordSearchResult FindKeyword(const TTreeViewEx& tree, std::size_t startIndex, std::string_view keyword);
 
 // Every entry whose keyword line contains keyword, in display order (the same test).

@@ -63,6 +63,8 @@ TEST(KeywordSearch, TheWalkStartsAfterTheStartAndNeverTestsTheRoot) {
   // From the last node nothing is walked: no hit and no message.
   EXPECT_EQ(a.Hit(5, "rechnung"), "keine Suche");
   EXPECT_EQ(a.Hit(99, "rechnung"), "keine Suche");
+  // Without a selection the search starts at the beginning.
+  EXPECT_EQ(a.Hit(AbsoluteIndex(a.tree, nullptr), "rechnung"), "Mahnung");
   EXPECT_EQ(KeywordNotFoundText("MÜLLER"), "\"MÜLLER\" konnte nicht gefunden werden.");
 }
 
