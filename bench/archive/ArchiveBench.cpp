@@ -1,4 +1,4 @@
-// The archive at the size the issue names: 10,000 texts in 100 folders. Opening it and walking all
+// An archive of 10,000 texts in 100 folders. Opening it and walking all
 // of it by keyword are measured against their floor: reading the file's bytes, and a plain loop
 // over the nodes. Replace-all in a body of 1 MB is measured with 1,000 and 10,000 hits; its cost
 // should grow with the hits, not with hits times the text. The step-by-step way (the whole memo
