@@ -4,9 +4,12 @@
 #   keystring_fuzz  the key-string interpreter, seeded with a few key strings
 #   expansion_fuzz  the expansion engine, seeded with block texts and answers
 #   favourites_fuzz the favourites-file reader, seeded with a few lists
+#   archive_fuzz    the archive as the archive window opens it, seeded with the archive fixtures
+#   archive_import_fuzz  fenu-cli archive import's reader, seeded with a few documents
 # Builds fuzz/ with clang's libFuzzer into build/fuzz and keeps what each target learns in its
 # corpus folder (build/fuzz/corpus, build/fuzz/corpus-keystring, build/fuzz/corpus-expansion,
-# build/fuzz/corpus-favourites) for the next run. A finding is written to
+# build/fuzz/corpus-favourites, build/fuzz/corpus-archive, build/fuzz/corpus-archive-import) for
+# the next run. A finding is written to
 # build/fuzz/<target>-crash-* (or leak-, timeout-, oom-) and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +21,7 @@ cmake --build build/fuzz
 mkdir -p build/fuzz/corpus build/fuzz/seeds build/fuzz/corpus-keystring build/fuzz/seeds-keystring
 mkdir -p build/fuzz/corpus-expansion build/fuzz/seeds-expansion
 mkdir -p build/fuzz/corpus-favourites build/fuzz/seeds-favourites
+mkdir -p build/fuzz/corpus-archive build/fuzz/seeds-archive build/fuzz/corpus-archive-import build/fuzz/seeds-archive-import
 find tests/fixtures -name '*.bdb' -exec cp {} build/fuzz/seeds/ \;
 i=0
 for seed in '+(ab)c' '^c%f' '{LEFT 3}{left 3}' '{{}{}}' '~{TAB}{a}{0}' '{ABC' '{LEFT x}' '{NUMLOCK 2}' \
@@ -46,6 +50,20 @@ for seed in 'Bezeichnung\tPfad\t\r\n\t\t\r\n' 'Bezeichnung\tPfad\t\r\nDokumente\
   i=$((i + 1))
 done
 
+# Archives: the fixtures' tree files.
+find tests/fixtures/archive -name '*.adb' -exec sh -c 'cp "$1" "build/fuzz/seeds-archive/$(echo "$1" | tr / _)"' _ {} \;
+
+# Archive export documents: a whole one, texts, a record cut short, what the reader refuses.
+i=0
+head='{"format":"quenlia:FENU Archiv","version":1,"entries":'
+for seed in "$head"'[{"caption":"Archiv","imageIndex":0,"stateIndex":-1,"selectedIndex":0,"data":null,"children":[{"caption":"Brief","imageIndex":1,"selectedIndex":2,"data":{"TextFileName":"0912261453042.txt","Keywords":"M\u00fcller"},"text":"a\r\nb","children":[]},{"caption":"Ordner","imageIndex":3,"selectedIndex":4,"data":{},"children":[{"caption":"x","imageIndex":7,"selectedIndex":7}]}]}],"unreferencedTexts":{"1.txt":"eins"}}' \
+    "$head"'[{"caption":"A","imageIndex":0,"selectedIndex":0},{"caption":"B","imageIndex":1,"selectedIndex":2,"data":{"TextFileName":"1.txt"},"text":"x"},{"caption":"C","imageIndex":1,"selectedIndex":2,"data":{"TextFileName":"1.TXT"},"text":"y"}]}' \
+    "$head"'[{"caption":"A","imageIndex":4294967296,"selectedIndex":0,"data":{"Keywords":"'"$(printf 'k%.0s' $(seq 129))"'"}}]}' \
+    '{"format":"quenlia:FENU Bausteine","version":1,"entries":[]}' '[1,2' '{"a":"\ud800"}'; do
+  printf '%s' "$seed" >"build/fuzz/seeds-archive-import/seed-$i"
+  i=$((i + 1))
+done
+
 # run TARGET MAX_LEN CORPUS SEEDS DESCRIPTION
 run() {
   local target=$1 max_len=$2 corpus=$3 seeds=$4 what=$5
@@ -66,4 +84,6 @@ run keystring_fuzz 1024 build/fuzz/corpus-keystring build/fuzz/seeds-keystring "
 run expansion_fuzz 4096 build/fuzz/corpus-expansion build/fuzz/seeds-expansion "expansion engine"
 # Long enough for a line of many cells against many lines, which the cell limit refuses.
 run favourites_fuzz 65536 build/fuzz/corpus-favourites build/fuzz/seeds-favourites "favourites-file reader"
+run archive_fuzz 65536 build/fuzz/corpus-archive build/fuzz/seeds-archive "archive"
+run archive_import_fuzz 65536 build/fuzz/corpus-archive-import build/fuzz/seeds-archive-import "archive import reader"
 echo "fuzz: ok"

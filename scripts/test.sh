@@ -2,7 +2,8 @@
 # The test command: installs what is missing, checks that set-up covers every command the
 # project calls, builds both presets and runs every test:
 # core and window-logic tests natively (AddressSanitizer, UBSan), a bounded fuzz run of the
-# tree-file reader, the key-string interpreter and the expansion, the Win32 cross build, and
+# tree-file reader, the key-string interpreter, the expansion, the favourites file, the archive
+# and the archive import's reader, the Win32 cross build, and
 # the end-to-end tests of the real Fenu.exe under Wine on a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,7 +39,7 @@ scripts/build.sh linux win
 echo "== core and window-logic tests"
 ctest --preset linux -j2
 
-echo "== fuzzing the tree-file reader, the key strings and the expansion (libFuzzer, a minute each)"
+echo "== fuzzing the readers, the key strings and the expansion (libFuzzer, a minute each)"
 scripts/fuzz.sh 60
 
 echo "== end-to-end tests under Wine"

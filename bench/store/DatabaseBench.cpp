@@ -31,7 +31,7 @@ void Fill(TTreeViewEx& tree) {
       block.imageIndex = kImageBlock;
       block.selectedIndex = kImageBlockSelected;
       BlockData data;
-      data.textFileName = MakeBlockId(1 + n % 28, 1 + n % 12, 2026, n % 24, n % 60, n % 1000) + ".txt";
+      data.textFileName = MakeTimeId(1 + n % 28, 1 + n % 12, 2026, n % 24, n % 60, n % 1000) + ".txt";
       data.quickKey = std::string(1, static_cast<char>('A' + b % 26));
       data.abbreviation = "k" + std::to_string(n);
       data.preview = "Sehr geehrte Damen und Herren, vielen Dank für Ihre";

@@ -16,6 +16,15 @@ void PrintUtf8(std::FILE* stream, const std::string& cp1252) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+void PrintRaw(const std::string& utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
+
+int ReportProblems(const std::vector<std::string>& problems) {
+  for (const std::string& problem : problems) PrintUtf8(stdout, problem + "\n");
+  if (!problems.empty()) return kInputError;
+  PrintUtf8(stdout, "Keine Probleme gefunden.\n");
+  return kOk;
+}
+
 int Usage() {
   PrintUtf8(stderr,
             "Aufruf: fenu-cli <Befehl> ...\n"
@@ -25,6 +34,13 @@ int Usage() {
             "  db check DATEI.bdb              Datenbank prüfen, Probleme auflisten\n"
             "  db export DATEI.bdb AUS.json    ganze Datenbank samt Texten als JSON schreiben\n"
             "  db import EIN.json DATEI.bdb    Datenbank aus einem solchen JSON-Dokument schreiben\n"
+            "  archive dump DATEI.adb          Baum des Text-Archivs als JSON ausgeben\n"
+            "  archive check DATEI.adb         Text-Archiv prüfen, Probleme auflisten\n"
+            "  archive export DATEI.adb AUS.json\n"
+            "                                  ganzes Archiv samt Texten als JSON schreiben\n"
+            "  archive import EIN.json DATEI.adb\n"
+            "                                  Archiv aus einem solchen JSON-Dokument schreiben\n"
+            "  archive find DATEI.adb TEXT     Texte suchen, deren Schlagworte TEXT enthalten\n"
             "  keys TEXT                       Tastenereignisse zeigen, die TEXT im Sendkeys-Modus auslöst\n"
             "  expand --blocks ORDNER [--now \"JJJJ-MM-TT HH:MM:SS\"] [--answer TEXT]... (--text TEXT | --file DATEI)\n"
             "                                  Variablen eines Textes einsetzen und das Ergebnis ausgeben\n"
@@ -44,6 +60,7 @@ int Run(const std::vector<std::string>& args) {
   try {
     if (command == "hotkey") return HotkeyCommand(rest);
     if (command == "db") return DbCommand(rest);
+    if (command == "archive") return ArchiveCommand(rest);
     if (command == "expand") return ExpandCommand(rest);
     if (command == "keys") return KeysCommand(rest);
     if (command == "calendar") return CalendarCommand(rest);

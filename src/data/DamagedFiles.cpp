@@ -2,7 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/FileIo.h"
-#include "data/Database.h"
+#include "data/TreeStore.h"
 
 namespace fenu {
 namespace {
@@ -40,26 +40,36 @@ IndexBytes ReadIndexBytes(std::string_view indexFile) {
 
 }  // namespace
 
-std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view reason) {
-  std::string text = "Die Datenbank " + Quoted(databaseFile) + " konnte nicht gelesen werden: " + std::string(reason) +
+constexpr const char* kDatabase = "Die Datenbank";
+
+std::string DamagedTreeText(std::string_view store, std::string_view treeFile, std::string_view reason) {
+  std::string text = std::string(store) + " " + Quoted(treeFile) + " konnte nicht gelesen werden: " + std::string(reason) +
                      ".\r\nDie Datei wurde nicht verändert.";
-  const std::string backup = BackupFileOf(databaseFile);
+  const std::string backup = BackupFileOf(treeFile);
   if (!FileExists(backup)) return text;
   if (const auto backupDamage = TreeFileDamage(backup))
     return text + "\r\n\r\nDie Sicherung " + Quoted(backup) + " ist ebenfalls nicht lesbar: " + *backupDamage + ".";
   return text + "\r\n\r\nEine lesbare Sicherung (der Stand vor dem letzten Speichern) liegt in " + Quoted(backup) +
-         ". Kopieren Sie sie auf " + Quoted(ExtractFileName(databaseFile)) + ", um diesen Stand zurückzuholen.";
+         ". Kopieren Sie sie auf " + Quoted(ExtractFileName(treeFile)) + ", um diesen Stand zurückzuholen.";
+}
+
+std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view reason) {
+  return DamagedTreeText(kDatabase, databaseFile, reason);
+}
+
+void LoadStoreTree(TTreeViewEx& tree, std::string_view store, std::string_view treeFile) {
+  tree.MaxLevels = kMaxDatabaseLevels;
+  try {
+    tree.LoadFromFile(treeFile);
+  } catch (const TreeFormatError& e) {
+    throw DamagedFileError(DamagedTreeText(store, treeFile, e.Reason()));
+  } catch (const FileError&) {
+    throw DamagedFileError(DamagedTreeText(store, treeFile, kCannotOpen));
+  }
 }
 
 void LoadDatabaseTree(TTreeViewEx& tree, std::string_view databaseFile) {
-  tree.MaxLevels = kMaxDatabaseLevels;
-  try {
-    tree.LoadFromFile(databaseFile);
-  } catch (const TreeFormatError& e) {
-    throw DamagedFileError(DamagedDatabaseText(databaseFile, e.Reason()));
-  } catch (const FileError&) {
-    throw DamagedFileError(DamagedDatabaseText(databaseFile, kCannotOpen));
-  }
+  LoadStoreTree(tree, kDatabase, databaseFile);
 }
 
 std::optional<std::string> AbbreviationIndexDamage(std::string_view indexFile) {

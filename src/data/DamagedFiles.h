@@ -11,18 +11,22 @@
 
 namespace fenu {
 
-// The error box text for a database whose tree file cannot be read: the file, what is wrong and
-// where, that it was left unchanged, and its backup (".bup"), when there is one: readable, with
-// how to take it back, or unreadable too.
+// The error box text for a store whose tree file cannot be read: the store ("Die Datenbank",
+// "Das Archiv") with its file, what is wrong and where, that it was left unchanged, and its
+// backup (".bup"), when there is one: readable, with how to take it back, or unreadable too.
+std::string DamagedTreeText(std::string_view store, std::string_view treeFile, std::string_view reason);
+// The same for a building-block database.
 std::string DamagedDatabaseText(std::string_view databaseFile, std::string_view reason);
 
 // The most levels of entries a window takes: it shows a tree by one nested call per level, and
 // no one builds folders a thousand deep by hand.
 inline constexpr std::int32_t kMaxDatabaseLevels = 1000;
 
-// Loads a database's tree file for a window (the tree's events apply; at most kMaxDatabaseLevels
+// Loads a store's tree file for a window (the tree's events apply; at most kMaxDatabaseLevels
 // levels). A file that cannot be opened or is no whole tree file throws DamagedFileError with
-// DamagedDatabaseText; the tree stays as it was.
+// DamagedTreeText; the tree stays as it was.
+void LoadStoreTree(TTreeViewEx& tree, std::string_view store, std::string_view treeFile);
+// The same for a building-block database.
 void LoadDatabaseTree(TTreeViewEx& tree, std::string_view databaseFile);
 
 // What is wrong with an abbreviation index file, or nothing when it is whole or missing. The

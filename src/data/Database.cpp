@@ -36,7 +36,7 @@ void UseBlockDataSize(TTreeViewEx& tree) {
   tree.OnRequestDataSize = [](const TTreeViewEx&, const TreeNode&, std::int32_t& size) { size = kBlockDataSize; };
 }
 
-bool IsHiddenEntry(const TreeNode& node) { return node.data && ReadBlockField(*node.data, kShowField) == kShowNo; }
+bool IsHiddenEntry(const TreeNode& node) { return node.data && ReadRecordField(*node.data, kShowField) == kShowNo; }
 
 void RejectHiddenEntries(TTreeViewEx& tree) {
   tree.OnNodeLoaded = [](TTreeViewEx&, TreeNode& node, bool& canLoad) {
@@ -52,15 +52,6 @@ EntryCounts CountEntries(const TTreeViewEx& tree) {
   }
   return counts;
 }
-
-std::string ChangeFileExt(std::string_view path, std::string_view ext) {
-  const std::size_t nameStart = ExtractFilePath(path).size();
-  const std::size_t dot = path.rfind('.');
-  const std::size_t stemEnd = dot != std::string_view::npos && dot >= nameStart ? dot : path.size();
-  return std::string(path.substr(0, stemEnd)) + std::string(ext);
-}
-
-std::string BackupFileOf(std::string_view databaseFile) { return ChangeFileExt(databaseFile, kBackupExtension); }
 
 std::string AbbreviationIndexOf(std::string_view databaseFile) {
   return ChangeFileExt(databaseFile, kAbbreviationIndexExtension);
@@ -109,20 +100,7 @@ void SaveDatabaseFiles(const TTreeViewEx& tree, std::string_view path, std::stri
     fs::create_directory(ToFsPath(BlockDirOf(path)), ignored);
   }
 
-  // The new tree file is complete on disk before the old one gives up its name.
-  if (IsReadOnlyFile(path)) throw FileError(WriteErrorText(path));
-  const std::string temp = WriteTempFile(path, tree.SaveToBytes());
-  const std::string backup = BackupFileOf(path);
-  const bool hadOld = FileExists(path);
-  if (hadOld && !RenameReplacing(path, backup)) {
-    RemoveFileIfExists(temp);
-    throw FileError(WriteErrorText(path));
-  }
-  if (!RenameReplacing(temp, path)) {
-    if (hadOld) RenameReplacing(backup, path);
-    RemoveFileIfExists(temp);
-    throw FileError(WriteErrorText(path));
-  }
+  SaveTreeWithBackup(tree, path);
 
   const auto entries = AbbreviationEntries(tree);
   if (entries.empty()) {
@@ -131,55 +109,6 @@ void SaveDatabaseFiles(const TTreeViewEx& tree, std::string_view path, std::stri
   } else {
     WriteFileSafely(abbreviationIndex, AbbreviationIndexText(entries));
   }
-}
-
-std::vector<std::string> ListBlockTextFiles(std::string_view blockDir) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(ToFsPath(blockDir), ec), end; !ec && it != end; it.increment(ec)) {
-    if (!it->is_regular_file(ec)) continue;
-#ifdef _WIN32
-    const std::u16string wide = it->path().filename().u16string();
-    const std::string name = Utf16ToCp1252(wide);
-    if (Cp1252ToUtf16(name) != wide) continue;
-#else
-    const std::string native = it->path().filename().string();
-    const std::string name = Utf8ToCp1252(native);
-    if (Cp1252ToUtf8(name) != native) continue;
-#endif
-    const std::string ext = kTextFileExtension;
-    if (name.size() > ext.size() && EqualsNoCase(std::string_view(name).substr(name.size() - ext.size()), ext))
-      names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::string UniqueBlockId(const TTreeViewEx& tree, std::string_view blockDir, std::string_view candidate) {
-  std::unordered_set<std::string> used;
-  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
-    if (node->data) used.insert(UpperCase(BlockData::FromBytes(*node->data).textFileName));
-  auto isFree = [&](const std::string& id) {
-    const std::string name = id + kTextFileExtension;
-    return !used.contains(UpperCase(name)) && !FileExists(std::string(blockDir) + name);
-  };
-  const bool wellFormed = candidate.size() == 13 && std::all_of(candidate.begin(), candidate.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
-  if (wellFormed) {
-    // Only the millisecond moves on: the identifier keeps the minute it was made in.
-    const std::string minute(candidate.substr(0, 10));
-    const int first = std::stoi(std::string(candidate.substr(10)));
-    for (int step = 0; step < 1000; ++step) {
-      char millisecond[8];
-      std::snprintf(millisecond, sizeof millisecond, "%03d", (first + step) % 1000);
-      const std::string id = minute + millisecond;
-      if (isFree(id)) return id;
-    }
-  } else if (isFree(std::string(candidate))) {
-    return std::string(candidate);
-  }
-  throw FenuError("Keine freie Baustein-ID für " + std::string(candidate));
 }
 
 BlockDatabase::BlockDatabase(std::string appDir) : appDir_(std::move(appDir)) { UseBlockDataSize(tree_); }
@@ -220,12 +149,6 @@ void BlockDatabase::SaveDatabase(const std::string& path) {
   SaveDatabaseFiles(tree_, path, abbreviationIndex_);
 }
 
-void BlockDatabase::EnsureRoot(const std::string& name) {
-  if (!tree_.Empty()) return;
-  TreeNode& root = tree_.AddChild(nullptr, name);
-  root.imageIndex = kImageBase;
-  root.selectedIndex = kImageBase;
-  tree_.SetSelected(&root);
-}
+void BlockDatabase::EnsureRoot(const std::string& name) { fenu::EnsureRoot(tree_, name); }
 
 }  // namespace fenu

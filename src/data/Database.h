@@ -12,16 +12,10 @@
 #include "core/IniFile.h"
 #include "platform/Services.h"
 #include "data/BlockData.h"
+#include "data/TreeStore.h"
 #include "model/TreeFile.h"
 
 namespace fenu {
-
-// Image indexes, which also tell the kind of an entry.
-inline constexpr std::int32_t kImageBase = 0;
-inline constexpr std::int32_t kImageBlock = 1;
-inline constexpr std::int32_t kImageBlockSelected = 2;
-inline constexpr std::int32_t kImageFolder = 3;
-inline constexpr std::int32_t kImageFolderSelected = 4;
 
 enum class EntryKind { Base, Folder, Block, Unknown };
 EntryKind KindOf(const TreeNode& node);
@@ -45,12 +39,8 @@ EntryCounts CountEntries(const TTreeViewEx& tree);
 
 // File names of a database.
 inline constexpr const char* kDatabaseExtension = ".bdb";
-inline constexpr const char* kBackupExtension = ".bup";
 inline constexpr const char* kAbbreviationIndexExtension = ".kdb";
 inline constexpr const char* kDummyDatabaseName = "DBDummy";
-// path with its extension (the part of the file name from the last dot) replaced by ext.
-std::string ChangeFileExt(std::string_view path, std::string_view ext);
-std::string BackupFileOf(std::string_view databaseFile);
 std::string AbbreviationIndexOf(std::string_view databaseFile);
 // The folder "Bausteine" beside the database file, with a trailing backslash.
 std::string BlockDirOf(std::string_view databaseFile);
@@ -73,21 +63,16 @@ std::vector<std::pair<std::string, std::string>> AbbreviationEntries(const TTree
 std::string AbbreviationIndexText(const std::vector<std::pair<std::string, std::string>>& entries);
 
 // The files of SaveDatabase for a tree: creates the block folder beside path (one level; a failure
-// is ignored), writes the new tree file completely and flushes it to the disk, then moves the old
-// tree file to the backup name (replacing the old backup; with no old tree file the backup is left
-// alone) and gives the new one path's name, then rewrites the abbreviation index (removed when no
-// entry has an abbreviation). A failure throws FileError "nach <file> kann nicht geschrieben
-// werden"; up to the renaming nothing has changed, and the last saved tree file is never lost.
-// A read-only tree file or index is not replaced.
+// is ignored), saves the tree with its backup (SaveTreeWithBackup), then rewrites the
+// abbreviation index (removed when no entry has an abbreviation). A failure throws FileError
+// "nach <file> kann nicht geschrieben werden"; the last saved tree file and its backup are never
+// lost. A read-only tree file or index is not replaced.
 void SaveDatabaseFiles(const TTreeViewEx& tree, std::string_view path, std::string_view abbreviationIndex);
 
-// The ".txt" files in a block folder (cp1252 names, sorted); names that cp1252 cannot hold are left out.
-std::vector<std::string> ListBlockTextFiles(std::string_view blockDir);
-
-// A BlockId for a new block: candidate (normally CurrentBlockId()), or, when a block of the tree
-// or a file in blockDir already uses it, the next millisecond of the same minute that nobody
-// uses. Two blocks never share a text file. Throws FenuError when the whole minute is taken.
-std::string UniqueBlockId(const TTreeViewEx& tree, std::string_view blockDir, std::string_view candidate);
+// A BlockId for a new block that no block of the tree and no file in blockDir uses (UniqueTimeId).
+inline std::string UniqueBlockId(const TTreeViewEx& tree, std::string_view blockDir, std::string_view candidate) {
+  return UniqueTimeId(tree, blockDir, candidate);
+}
 
 // The database the management window works on: its tree and where its files are.
 class BlockDatabase {

@@ -8,37 +8,10 @@
 #include "core/IniFile.h"
 #include "data/DamagedFiles.h"
 #include "data/Database.h"
+#include "data/StoreCheck.h"
 
 namespace fenu {
 namespace {
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-// The captions from the base entry down; of a very deep entry only the innermost ten.
-std::string EntryPath(const TreeNode& node) {
-  constexpr std::size_t kShownLevels = 10;
-  std::vector<const std::string*> captions{&node.text};
-  const TreeNode* p = node.Parent();
-  for (; p && captions.size() < kShownLevels; p = p->Parent()) captions.push_back(&p->text);
-  std::string path = p ? "...\\" : "";
-  for (auto it = captions.rbegin(); it != captions.rend(); ++it) path += **it + (it + 1 != captions.rend() ? "\\" : "");
-  return path;
-}
-
-std::string Join(const std::vector<std::string>& parts) {
-  std::string out;
-  for (const std::string& part : parts) out += (out.empty() ? "" : ", ") + part;
-  return out;
-}
-
-void CheckBase(const TTreeViewEx& tree, std::vector<std::string>& problems) {
-  int bases = 0;
-  for (std::size_t i = 0; i < tree.TopCount(); ++i)
-    if (KindOf(*tree.TopItem(i)) == EntryKind::Base) ++bases;
-  if (tree.TopCount() != 1 || bases != 1)
-    problems.push_back("Nicht genau ein Basiseintrag auf oberster Ebene: " + std::to_string(tree.TopCount()) +
-                       " Einträge, davon Basiseinträge: " + std::to_string(bases));
-}
 
 void CheckEntry(const TreeNode& node, const std::string& blockDir, std::vector<std::string>& problems) {
   const auto report = [&](const std::string& what) { problems.push_back(Quoted(EntryPath(node)) + ": " + what); };
@@ -67,14 +40,6 @@ void CheckEntry(const TreeNode& node, const std::string& blockDir, std::vector<s
     report("unzulässiger Textdateiname " + Quoted(name));
   else if (!FileExists(blockDir + name))
     report("Textdatei " + Quoted(name) + " fehlt");
-}
-
-void CheckUnreferencedTexts(const TTreeViewEx& tree, const std::string& blockDir, std::vector<std::string>& problems) {
-  std::unordered_set<std::string> named;
-  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
-    if (node->data) named.insert(UpperCase(BlockData::FromBytes(*node->data).textFileName));
-  for (const std::string& file : ListBlockTextFiles(blockDir))
-    if (!named.contains(UpperCase(file))) problems.push_back("Textdatei " + Quoted(file) + " gehört zu keinem Eintrag");
 }
 
 void CheckAbbreviations(const TTreeViewEx& tree, std::vector<std::string>& problems) {
@@ -158,14 +123,9 @@ void CheckIndex(const TTreeViewEx& tree, const std::string& indexFile, std::vect
 std::vector<std::string> CheckDatabase(std::string_view databaseFile) {
   std::vector<std::string> problems;
   TTreeViewEx tree;
-  try {
-    tree.LoadFromFile(databaseFile);
-  } catch (const FenuError& e) {
-    problems.push_back(std::string("Baumdatei nicht lesbar: ") + e.what());
-    return problems;
-  }
+  if (!LoadTreeForCheck(tree, databaseFile, problems)) return problems;
   const std::string blockDir = BlockDirOf(databaseFile);
-  CheckBase(tree, problems);
+  CheckSingleBase(tree, problems);
   for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext()) CheckEntry(*node, blockDir, problems);
   CheckUnreferencedTexts(tree, blockDir, problems);
   CheckAbbreviations(tree, problems);

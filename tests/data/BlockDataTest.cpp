@@ -66,8 +66,8 @@ TEST(BlockData, TextsAreCutToTheirFieldsAndForeignBlocksReadSafely) {
 }
 
 TEST(BlockData, BlockIdIsDayMonthYearHourMinuteMillisecond) {
-  EXPECT_EQ(MakeBlockId(9, 12, 2026, 14, 5, 123), "0912261405123");
-  EXPECT_EQ(MakeBlockId(1, 2, 2027, 7, 3, 45), "0102270703045");
+  EXPECT_EQ(MakeTimeId(9, 12, 2026, 14, 5, 123), "0912261405123");
+  EXPECT_EQ(MakeTimeId(1, 2, 2027, 7, 3, 45), "0102270703045");
   const std::string now = CurrentBlockId();
   ASSERT_EQ(now.size(), 13u);
   EXPECT_EQ(now.find_first_not_of("0123456789"), std::string::npos);

@@ -1,6 +1,11 @@
 """fenu-cli.exe under Wine: UTF-8 on the command line, a clear error and its exit code."""
 
+import filecmp
+import shutil
+
 import fenu_e2e as e2e
+
+ARCHIVE = e2e.REPO / "tests" / "fixtures" / "archive"
 
 
 def run_cli(t, *args):
@@ -34,3 +39,22 @@ def test_cli_calendar_prints_a_day_and_refuses_a_year_beyond_3000(t):
     code, out, err = run_cli(t, "calendar", "--state", "1", "--date", "3001-01-01")
     assert (code, out) == (1, b"")
     assert "Out of range of the algorithm" in err, err
+
+
+def test_cli_archive_finds_by_keyword_and_travels_through_json_byte_for_byte(t):
+    shutil.copytree(ARCHIVE / "Kanzlei", t.dir / "Kanzlei")
+    code, out, _ = run_cli(t, "archive", "find", "Kanzlei\\Archiv.adb", "Müller")
+    assert (code, out.decode("utf-8")) == (0, "0912261453042.txt\tAngebot Müller\n"), out
+    code, out, err = run_cli(t, "archive", "find", "Kanzlei\\Archiv.adb", "MÜLLER")
+    assert (code, out) == (1, b"")
+    assert '"MÜLLER" konnte nicht gefunden werden.' in err, err
+
+    # Into a folder that does not exist yet: the archive, its backup rule and its text folder.
+    assert run_cli(t, "archive", "export", "Kanzlei\\Archiv.adb", "archiv.json")[0] == 0
+    assert run_cli(t, "archive", "import", "archiv.json", "Neu\\Daten\\Archiv.adb")[0] == 0
+    compared = filecmp.dircmp(t.dir / "Kanzlei", t.dir / "Neu" / "Daten")
+    assert not compared.left_only and not compared.right_only, (compared.left_only, compared.right_only)
+    for name in ["Archiv.adb"] + [f"Archiv/{f.name}" for f in (ARCHIVE / "Kanzlei" / "Archiv").iterdir()]:
+        assert (t.dir / "Kanzlei" / name).read_bytes() == (t.dir / "Neu" / "Daten" / name).read_bytes(), name
+    code, out, _ = run_cli(t, "archive", "check", "Neu\\Daten\\Archiv.adb")
+    assert (code, out.decode("utf-8")) == (0, "Keine Probleme gefunden.\n"), out
