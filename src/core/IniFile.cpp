@@ -101,6 +101,11 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
   return std::nullopt;
 }
 
+std::int32_t IniDocument::Integer(std::string_view section, std::string_view key, std::int32_t def) const {
+  const auto value = Value(section, key);
+  return value ? ParseInt(*value).value_or(def) : def;
+}
+
 void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
   const std::string eol = DefaultEol();
   const auto range = FindSection(section);
@@ -224,9 +229,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key, 
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const {
-  const auto value = Load().Value(section, key);
-  if (!value) return def;
-  return ParseInt(*value).value_or(def);
+  return Load().Integer(section, key, def);
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {

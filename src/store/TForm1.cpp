@@ -9,7 +9,6 @@
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
-#include "core/Numbers.h"
 #include "expansion/Expansion.h"
 #include "model/TreeOps.h"
 #include "tools/TfrmInfo.h"
@@ -126,16 +125,12 @@ bool TForm1::FormCreate() {
   auto text = [&](const char* section, const char* key, const char* def) {
     return settings.Value(section, key).value_or(def);
   };
-  auto integer = [&](const char* section, const char* key, int def) {
-    const auto value = settings.Value(section, key);
-    return value ? ParseInt(*value).value_or(def) : def;
-  };
   const std::string first = text("HotKeys", "HotkeyB1", "Druck");
   const std::string second = text("HotKeys", "HotkeyB2", "");
   Label8 = "HotKey: " + first + (second.empty() ? "" : " + " + second);
-  stick_ = integer("Main", "Stick", 0) != 0;
+  stick_ = settings.Integer("Main", "Stick", 0) != 0;
   BFont = text("Main", "BFont", "");
-  BSplitter = integer("Main", "BSplitter", 233);
+  BSplitter = settings.Integer("Main", "BSplitter", 233);
   const std::string databaseFile = ResolveStick(appDir_, text("Main", "CurrentDB", "Standard.adb"), stick_);
   db_.SetAbbreviationIndex(ResolveStick(appDir_, text("Main", "CurDirectDB", "Standard.kdb"), stick_));
   databaseFolder_ = ExtractFilePath(databaseFile);
