@@ -1,5 +1,7 @@
 #include "expansion/DateFormat.h"
 
+#include "core/Cp1252.h"
+
 namespace fenu {
 namespace {
 
@@ -25,12 +27,10 @@ void CivilFromDays(std::int64_t z, std::int64_t& y, int& m, int& d) {
   y = yoe + era * 400 + (m <= 2 ? 1 : 0);
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // How many times c stands at text[i], counting at most limit.
 std::size_t RunLength(std::string_view text, std::size_t i, char c, bool anyCase, std::size_t limit) {
   std::size_t n = 0;
-  while (i + n < text.size() && n < limit && (anyCase ? Lower(text[i + n]) == c : text[i + n] == c)) ++n;
+  while (i + n < text.size() && n < limit && (anyCase ? LowerAscii(text[i + n]) == c : text[i + n] == c)) ++n;
   return n;
 }
 
@@ -75,7 +75,7 @@ std::string FormatDateTime(std::string_view pattern, const LocalTime& time, cons
   std::string out;
   std::size_t i = 0;
   while (i < pattern.size()) {
-    const char c = Lower(pattern[i]);
+    const char c = LowerAscii(pattern[i]);
     std::size_t n = 1;
     switch (c) {
       case 'd':

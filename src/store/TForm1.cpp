@@ -39,18 +39,6 @@ bool KeyAllowed(char key) {
   return key == '\b' || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z');
 }
 
-std::string AsciiUpper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return text;
-}
-
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return text;
-}
-
 int ShowIndex(const std::string& show) { return show == kShowNo ? 1 : 0; }
 
 bool IsBlockImage(std::int32_t image) { return image == kImageBlock || image == kImageBlockSelected; }
@@ -341,7 +329,7 @@ void TForm1::txtPLongDblClick() {
   for (TreeNode* folder = node ? node->Parent() : nullptr; folder; folder = folder->Parent()) {
     if (const auto data = GetBlockData(*folder)) keys = data->quickKey + keys;
   }
-  txtPLong = AsciiLower(keys + txtPShort);
+  txtPLong = LowerCaseAscii(keys + txtPShort);
 }
 
 // ---- Variables and preview -------------------------------------------------------------------------
@@ -400,8 +388,8 @@ void TForm1::PageKeyEnter() {
 bool TForm1::ApplyBlock() {
   TreeNode* node = Selected();
   if (!node || KindOf(*node) != EntryKind::Block) return false;
-  txtPShort = AsciiUpper(txtPShort);
-  txtPLong = AsciiLower(txtPLong);
+  txtPShort = UpperCaseAscii(txtPShort);
+  txtPLong = LowerCaseAscii(txtPLong);
   if (!txtPShort.empty() && QuickKeyExists(node, txtPShort, false)) {
     services_.dialogs.MessageDlg(
         MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtPShort));
@@ -448,7 +436,7 @@ bool TForm1::ApplyBlock() {
 bool TForm1::ApplyFolder() {
   TreeNode* node = Selected();
   if (!node || KindOf(*node) != EntryKind::Folder) return false;
-  txtFShort = AsciiUpper(txtFShort);
+  txtFShort = UpperCaseAscii(txtFShort);
   if (!txtFShort.empty() && QuickKeyExists(node, txtFShort, false)) {
     services_.dialogs.MessageDlg(
         MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtFShort));

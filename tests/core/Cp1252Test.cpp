@@ -35,5 +35,14 @@ TEST(Cp1252, CaseFollowsTheCodePage) {
   EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
 }
 
+TEST(Cp1252, AsciiCaseLeavesEveryOtherByte) {
+  EXPECT_EQ(UpperCaseAscii("äöü ßéœšÿ az{`@"), "äöü ßéœšÿ AZ{`@");
+  EXPECT_EQ(LowerCaseAscii("ÄÖÜ ÉŒŠŸ AZ[@`"), "ÄÖÜ ÉŒŠŸ az[@`");
+  EXPECT_TRUE(EqualsAsciiNoCase("Ordner x", "ORDNER X"));
+  EXPECT_FALSE(EqualsAsciiNoCase("Größe", "GRÖßE"));  // the umlaut differs in case
+  EXPECT_FALSE(EqualsAsciiNoCase("@", "`"));          // one apart, as 'A' and 'a' are not
+  EXPECT_FALSE(EqualsAsciiNoCase("Strg", "Strg-"));
+}
+
 }  // namespace
 }  // namespace fenu
