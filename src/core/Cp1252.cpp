@@ -184,8 +184,21 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 std::size_t FindNoCase(std::string_view haystack, std::string_view needle) {
   if (needle.empty()) return 0;
   if (needle.size() > haystack.size()) return std::string_view::npos;
-  for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i)
-    if (EqualsNoCase(haystack.substr(i, needle.size()), needle)) return i;
+  // Searched through whole block texts: one table look-up a byte.
+  static const std::array<unsigned char, 256> upper = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c)
+      table[c] = static_cast<unsigned char>(UpperCp1252(static_cast<char>(c)));
+    return table;
+  }();
+  const auto fold = [&](char c) { return upper[static_cast<unsigned char>(c)]; };
+  const unsigned char first = fold(needle[0]);
+  for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
+    if (fold(haystack[i]) != first) continue;
+    std::size_t n = 1;
+    while (n < needle.size() && fold(haystack[i + n]) == fold(needle[n])) ++n;
+    if (n == needle.size()) return i;
+  }
   return std::string_view::npos;
 }
 
