@@ -272,7 +272,7 @@ void TfrmListeView::OpenSearch() {
 LRESULT CALLBACK TfrmListeView::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                              DWORD_PTR data) {
   auto* view = reinterpret_cast<TfrmListeView*>(data);
-  try {
+  FENU_GUARDED({
     switch (msg) {
       case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, ControlProc, id);
@@ -308,9 +308,7 @@ LRESULT CALLBACK TfrmListeView::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, 
       default:
         break;
     }
-  } catch (...) {
-    ui::HandleUnhandledError();
-  }
+  })
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 

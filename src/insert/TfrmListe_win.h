@@ -45,7 +45,6 @@ class TfrmListeView : public ui::Form {
   HIMAGELIST images_ = nullptr;
   ui::TreeItems items_;
   int renderedTreeVersion_ = -1;
-  const std::vector<ListEntry>* renderedList_ = nullptr;
   std::vector<TreeNode*> renderedNodes_;
   bool rendering_ = false;
 };

@@ -332,11 +332,7 @@ LRESULT CALLBACK TForm1View::FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
   auto* view = reinterpret_cast<TForm1View*>(data);
   bool handled = false;
   LRESULT result = 0;
-  try {
-    result = view->HandleField(hwnd, msg, wParam, lParam, handled);
-  } catch (...) {
-    ui::HandleUnhandledError();
-  }
+  FENU_GUARDED(result = view->HandleField(hwnd, msg, wParam, lParam, handled);)
   return handled ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 

@@ -5,11 +5,11 @@
 #include <set>
 #include <stdexcept>
 
-#include "ui/win32/AppError_win.h"
 #include "ui/win32/Dpi_win.h"
 #include "ui/win32/GradientBar_win.h"
 #include "ui/win32/Text_win.h"
 #include "ui/win32/TextFit_win.h"
+#include "ui/win32/WindowObject_win.h"
 
 namespace fenu::ui {
 namespace {
@@ -267,15 +267,7 @@ HWND Form::AddGradientBar(int id, std::string_view text, int x, int y, int w, in
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* form = static_cast<Form*>(create->lpCreateParams);
-    form->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!form) return DefDlgProcW(hwnd, msg, wParam, lParam);
-  FENU_GUARDED(return form->HandleMessage(msg, wParam, lParam);)
+  return ObjectWindowProc<Form, &Form::hwnd_, &Form::HandleMessage, DefaultProc::Dialog>(hwnd, msg, wParam, lParam);
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
