@@ -156,6 +156,11 @@ bool TForm1::FormCloseQuery() {
   }
 }
 
+void TForm1::KeepLayout(int splitter, const std::string& font) {
+  BSplitter = splitter;
+  BFont = font;
+}
+
 void TForm1::FormClose() {
   const std::string databaseFile = stick_ ? StickName(db_.DatabaseFile()) : db_.DatabaseFile();
   const std::string abbreviationIndex = stick_ ? StickName(db_.AbbreviationIndex()) : db_.AbbreviationIndex();
@@ -333,6 +338,21 @@ void TForm1::txtPLongDblClick() {
 }
 
 // ---- Variables and preview -------------------------------------------------------------------------
+
+void TForm1::FieldChange(Form1Field field, const std::string& text) {
+  switch (field) {
+    case Form1Field::txtPName: txtPName = text; break;
+    case Form1Field::txtPShort: txtPShort = text; break;
+    case Form1Field::txtPLong: txtPLong = text; break;
+    case Form1Field::txtFName: txtFName = text; break;
+    case Form1Field::txtFShort: txtFShort = text; break;
+  }
+}
+
+void TForm1::Memo1Select(int start, int length) {
+  Memo1SelStart = start;
+  Memo1SelLength = length;
+}
 
 void TForm1::btnVariableClick(bool memoFocused) {
   if (!memoFocused) {
@@ -602,6 +622,21 @@ bool TForm1::tv_eg5DragDrop(TreeNode* dragged, TreeNode* target) {
   ChangedFlag = true;
   if (Selected() == dragged) ShowPageOf(dragged);
   return true;
+}
+
+// ---- The tree's branches -----------------------------------------------------------------------
+
+void TForm1::tv_eg5Expanded(TreeNode* node, bool expanded) {
+  // The tree shows it already: no rebuild.
+  if (node) node->expanded = expanded;
+}
+
+void TForm1::mnuExpandClick() { ExpandAll(true); }
+void TForm1::mnuCollapseClick() { ExpandAll(false); }
+
+void TForm1::ExpandAll(bool expanded) {
+  for (TreeNode* node = db_.Tree().GetFirstNode(); node; node = node->GetNext()) node->expanded = expanded;
+  ++treeVersion;
 }
 
 // ---- Menu -----------------------------------------------------------------------------------------
