@@ -1,6 +1,7 @@
 #include <cwchar>
 
 #include "platform/win32/Win32Services_win.h"
+#include "ui/win32/ActiveOwner_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {
@@ -50,12 +51,9 @@ UINT Style(MsgKind kind, MsgButtons buttons) {
 
 MsgResult Win32Dialogs::MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) {
   // Modal to the window in front of this thread; with none, to every window of the thread.
-  HWND owner = GetActiveWindow();
+  HWND owner = ui::ActiveOwner();
   UINT style = Style(kind, buttons);
-  if (!owner || !IsWindowVisible(owner)) {
-    owner = nullptr;
-    style |= MB_TASKMODAL;
-  }
+  if (!owner) style |= MB_TASKMODAL;
   if (t_hook) UnhookWindowsHookEx(t_hook);
   t_hook = SetWindowsHookExW(WH_CBT, GermanButtonsHook, nullptr, GetCurrentThreadId());
   const int answer = MessageBoxW(owner, ui::ToWide(text).c_str(), ui::ToWide(MsgKindTitle(kind)).c_str(), style);
