@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
-
 #include "platform/win32/Clock_win.h"
 #include "platform/win32/Keyboard_win.h"
 #include "platform/win32/TimeZone_win.h"
@@ -68,11 +66,6 @@ LRESULT CALLBACK SpinKeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UIN
 TfrmCalendarView::TfrmCalendarView(TfrmCalendar& logic)
     : Form(L"TfrmCalendar", kClientWidth, kFormHeight + kStatusBarHeight), logic_(logic), grid_(logic.Kalender) {}
 
-HWND TfrmCalendarView::AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h) {
-  // Without SS_NOPREFIX: the "&" marks the key that moves the focus to the control after it.
-  return AddControl(id, L"STATIC", text, SS_LEFT, x, y, w, h);
-}
-
 HWND TfrmCalendarView::AddSpin(int id, int x, int y, int w, int h) {
   HWND spin = AddControl(id, UPDOWN_CLASSW, "", WS_TABSTOP | UDS_ARROWKEYS, x, y, w, h);
   // The position never moves: each click is a step of the grid, told by UDN_DELTAPOS.
@@ -109,14 +102,7 @@ void TfrmCalendarView::OnCreate() {
   AddButton(btnOk, "&Übernehmen", 314, 226, 84, 26, true);
   AddButton(btnSchliessen, "&Schliessen", 404, 226, 84, 26);
 
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  if (!status) throw std::runtime_error("CreateWindowExW status bar");
-  SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-  // One panel across the whole bar.
-  int panelEnd = -1;
-  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&panelEnd));
+  AddStatusLine(StatusBar);
 
   HWND states = Item(ComboGermanState);
   for (const std::string& item : logic_.ComboGermanState.items)
@@ -231,10 +217,6 @@ bool TfrmCalendarView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       }
       return false;
     }
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

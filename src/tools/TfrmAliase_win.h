@@ -16,6 +16,10 @@ class TfrmAliaseView : public ui::Form {
   void OnShow() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
   TfrmAliase& logic_;

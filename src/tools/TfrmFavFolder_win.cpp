@@ -70,12 +70,7 @@ void TfrmFavFolderView::OnCreate() {
   AddCheckBox(CheckBox, WithMnemonic(TfrmFavFolder::kCheckBox, 'B'), 236, 249, 216, 20);
   AddButton(btnFolder, WithMnemonic(TfrmFavFolder::kBtnFolder, 'x'), 264, 280, 90, 26, true);
   AddButton(btnSchliessen, WithMnemonic(TfrmFavFolder::kBtnSchliessen, 'S'), 362, 280, 90, 26);
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  // One part across the line, whose text is also the window text.
-  int right = -1;
-  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+  AddStatusLine(StatusBar);
 }
 
 void TfrmFavFolderView::OnShow() {
@@ -137,10 +132,6 @@ bool TfrmFavFolderView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_SETCURSOR:
       ShowHint(reinterpret_cast<HWND>(wParam));
       return false;
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

@@ -31,6 +31,10 @@ class TfrmFavFolderView : public ui::Form {
   void OnClose(int result) override;
   void OnResize(int width, int height) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
   HWND AddStripLabel(int id, DWORD style, int x, int width);

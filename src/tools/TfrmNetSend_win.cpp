@@ -125,10 +125,6 @@ bool TfrmNetSendView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNSHADOW));
       return true;
     }
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

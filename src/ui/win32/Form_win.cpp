@@ -259,6 +259,16 @@ HWND Form::AddStatusBar(int id) {
   return status;
 }
 
+HWND Form::AddStatusLine(int id) {
+  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!status) throw std::runtime_error("CreateWindowExW status line");
+  SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
+  int right = -1;
+  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+  return status;
+}
+
 HWND Form::AddGradientBar(int id, std::string_view text, int x, int y, int w, int h) {
   RegisterGradientBarClass();
   HWND bar = AddControl(id, kGradientBarClass, text, 0, x, y, w, h);

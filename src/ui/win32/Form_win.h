@@ -81,6 +81,9 @@ class Form {
   HWND AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h);
   // A status bar with one simple panel along the bottom, in the window's font.
   HWND AddStatusBar(int id);
+  // A status line for a window of fixed size: one part across the bottom, without a size grip,
+  // in the window's font. Part 0 holds the text, which is also the control's window text.
+  HWND AddStatusLine(int id);
   void EnableItem(int id, bool enabled) { EnableControl(Item(id), enabled); }
 
   int Scale(int pixels) const;
