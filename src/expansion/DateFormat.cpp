@@ -48,6 +48,18 @@ const std::string& Month(const std::array<std::string, 12>& names, int month) {
   return names[static_cast<std::size_t>(((month - 1) % 12 + 12) % 12)];
 }
 
+// The day and the month by the length of their run: one or two digits, then the short name and,
+// from four letters on, the long one.
+std::string DayField(std::size_t n, const LocalTime& time, const LocaleNames& names) {
+  if (n <= 2) return Number(time.day, n);
+  return n == 3 ? Name(names.shortDayNames, DayOfWeek(time)) : Name(names.longDayNames, DayOfWeek(time));
+}
+
+std::string MonthField(std::size_t n, const LocalTime& time, const LocaleNames& names) {
+  if (n <= 2) return Number(time.month, n);
+  return n == 3 ? Month(names.shortMonthNames, time.month) : Month(names.longMonthNames, time.month);
+}
+
 }  // namespace
 
 int DayOfWeek(const LocalTime& time) {
@@ -80,17 +92,11 @@ std::string FormatDateTime(std::string_view pattern, const LocalTime& time, cons
     switch (c) {
       case 'd':
         n = RunLength(pattern, i, 'd', true, 4);
-        if (n == 1) out += Number(time.day, 1);
-        else if (n == 2) out += Number(time.day, 2);
-        else if (n == 3) out += Name(names.shortDayNames, DayOfWeek(time));
-        else out += Name(names.longDayNames, DayOfWeek(time));
+        out += DayField(n, time, names);
         break;
       case 'm':
         n = RunLength(pattern, i, 'm', true, 4);
-        if (n == 1) out += Number(time.month, 1);
-        else if (n == 2) out += Number(time.month, 2);
-        else if (n == 3) out += Month(names.shortMonthNames, time.month);
-        else out += Month(names.longMonthNames, time.month);
+        out += MonthField(n, time, names);
         break;
       case 'y':
         n = RunLength(pattern, i, 'y', true, pattern.size());
@@ -145,17 +151,11 @@ std::string FormatLocalePicture(std::string_view picture, const LocalTime& time,
         break;
       case 'd':
         n = RunLength(picture, i, 'd', false, picture.size());
-        if (n == 1) out += Number(time.day, 1);
-        else if (n == 2) out += Number(time.day, 2);
-        else if (n == 3) out += Name(names.shortDayNames, DayOfWeek(time));
-        else out += Name(names.longDayNames, DayOfWeek(time));
+        out += DayField(n, time, names);
         break;
       case 'M':
         n = RunLength(picture, i, 'M', false, picture.size());
-        if (n == 1) out += Number(time.month, 1);
-        else if (n == 2) out += Number(time.month, 2);
-        else if (n == 3) out += Month(names.shortMonthNames, time.month);
-        else out += Month(names.longMonthNames, time.month);
+        out += MonthField(n, time, names);
         break;
       case 'y':
         n = RunLength(picture, i, 'y', false, picture.size());

@@ -410,12 +410,7 @@ bool TForm1::ApplyBlock() {
   if (!node || KindOf(*node) != EntryKind::Block) return false;
   txtPShort = UpperCaseAscii(txtPShort);
   txtPLong = LowerCaseAscii(txtPLong);
-  if (!txtPShort.empty() && QuickKeyExists(node, txtPShort, false)) {
-    services_.dialogs.MessageDlg(
-        MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtPShort));
-    focusRequest = Form1Focus::txtPShort;
-    return false;
-  }
+  if (RefuseTakenQuickKey(*node, txtPShort, Form1Focus::txtPShort)) return false;
   if (!txtPLong.empty()) {
     for (TreeNode* other = db_.Tree().GetFirstNode(); other; other = other->GetNext()) {
       if (other == node) continue;
@@ -453,16 +448,19 @@ bool TForm1::ApplyBlock() {
   return true;
 }
 
+bool TForm1::RefuseTakenQuickKey(TreeNode& node, const std::string& key, Form1Focus field) {
+  if (key.empty() || !QuickKeyExists(&node, key, false)) return false;
+  services_.dialogs.MessageDlg(
+      MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", key));
+  focusRequest = field;
+  return true;
+}
+
 bool TForm1::ApplyFolder() {
   TreeNode* node = Selected();
   if (!node || KindOf(*node) != EntryKind::Folder) return false;
   txtFShort = UpperCaseAscii(txtFShort);
-  if (!txtFShort.empty() && QuickKeyExists(node, txtFShort, false)) {
-    services_.dialogs.MessageDlg(
-        MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtFShort));
-    focusRequest = Form1Focus::txtFShort;
-    return false;
-  }
+  if (RefuseTakenQuickKey(*node, txtFShort, Form1Focus::txtFShort)) return false;
   BlockData data = GetBlockData(*node).value_or(NewBlockData());
   data.show = kShowYes;
   data.quickKey = txtFShort.substr(0, 1);

@@ -215,6 +215,8 @@ class TForm1 : private IVariablesHost {
   void EnableFolderApply();
   bool ApplyBlock();
   bool ApplyFolder();
+  // A quick key that a sibling of node carries already: told, and the focus goes to field.
+  bool RefuseTakenQuickKey(TreeNode& node, const std::string& key, Form1Focus field);
   // Saves to the current database file and removes the text files of saved deletions; a
   // failure is told to the user and answered false.
   bool SaveCurrentDatabase();
