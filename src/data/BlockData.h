@@ -67,8 +67,7 @@ std::string CurrentBlockId();
 inline constexpr const char* kTextFileExtension = ".txt";
 
 // Block texts: lines separated by CR LF, no break after the last line, cp1252, no header. A lone
-// CR or LF read from a file also counts as a line break.
-std::string NormalizeLineBreaks(std::string_view text);
+// CR or LF read from a file also counts as a line break (ReadBlockText).
 // The lines of a text; a break at the very end starts no further line ("" has no lines).
 std::vector<std::string> SplitTextLines(std::string_view text);
 // The Preview field for a text: line 1, one blank, line 2 (a missing line counts as empty), cut

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/TextLines.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Text_win.h"
 
@@ -17,16 +18,6 @@ HFONT DerivedFont(HFONT base, int heightPercent, bool bold, bool underline) {
   if (bold) font.lfWeight = FW_BOLD;
   font.lfUnderline = underline ? TRUE : FALSE;
   return CreateFontIndirectW(&font);
-}
-
-// The notice's lines are separated by carriage returns; a static control breaks at CR LF.
-std::string WithLineBreaks(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    out += text[i];
-    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) out += '\n';
-  }
-  return out;
 }
 
 }  // namespace
@@ -70,7 +61,8 @@ void TfrmInfoView::OnShow() {
   GetLocalTime(&now);
   logic_.FormShow(now.wYear);
   ui::SetText(Item(lBuild), logic_.lBuild);
-  ui::SetText(Item(Label3), WithLineBreaks(logic_.Label3));
+  // The notice's lines are separated by carriage returns; a static control breaks at CR LF.
+  ui::SetText(Item(Label3), NormalizeLineBreaks(logic_.Label3));
   ui::SetText(Item(lbURL), logic_.lbURL);
 }
 
