@@ -15,9 +15,6 @@
 namespace fenu {
 namespace {
 
-constexpr const char* kMissingBlockFile =
-    "Schwerer Fehler! Die zugehörige Baustein-Datei wurde nicht gefunden. Weitermachen unmöglich.";
-
 // The block's text file, or nothing when the entry is no block or names no usable file.
 std::string TextFileOf(const TreeNode& node, const std::string& blockDir) {
   const auto data = GetBlockData(node);
@@ -98,7 +95,7 @@ void TfrmListe::UpdatePreview(TreeNode* node) {
   if (!node || KindOf(*node) != EntryKind::Block) return;
   const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
   if (!text) {
-    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockFile);
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return;
   }
   Memo1 = *text;
@@ -212,7 +209,7 @@ void TfrmListe::InsertSelected() {
   if (!node) return;
   const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
   if (!text) {
-    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockFile);
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return;
   }
   if (text->empty()) return;

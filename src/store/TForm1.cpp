@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/Help.h"
+#include "common/HotkeySpec.h"
 #include "common/Settings.h"
 #include "common/ShellCommands.h"
 #include "core/Cp1252.h"
@@ -113,9 +114,7 @@ bool TForm1::FormCreate() {
   auto text = [&](const char* section, const char* key, const char* def) {
     return settings.Value(section, key).value_or(def);
   };
-  const std::string first = text("HotKeys", "HotkeyB1", "Druck");
-  const std::string second = text("HotKeys", "HotkeyB2", "");
-  Label8 = "HotKey: " + first + (second.empty() ? "" : " + " + second);
+  Label8 = HotkeyLabel(text(kHotkeySection, "HotkeyB1", "Druck"), text(kHotkeySection, "HotkeyB2", ""));
   stick_ = settings.Integer("Main", "Stick", 0) != 0;
   BFont = text("Main", "BFont", "");
   BSplitter = settings.Integer("Main", "BSplitter", 233);
