@@ -150,7 +150,7 @@ const char* TfrmCalendarView::HintOf(int id) const {
 void TfrmCalendarView::Render() {
   for (int id : {LblMonat, LblJahr, LblDatum, LblTagImJahr, LblWocheImJahr, LblFeiertag, LblSeason, LblSternzeichen}) {
     HWND label = Item(id);
-    if (ui::GetText(label) != LabelOf(id)->caption) ui::SetText(label, LabelOf(id)->caption);
+    ui::UpdateText(label, LabelOf(id)->caption);
     InvalidateRect(label, nullptr, TRUE);
   }
   HWND astro = Item(ComboAstroData);

@@ -240,7 +240,7 @@ void TfrmListeView::Render() {
   EnableItem(btnList, logic_.btnListEnabled);
   EnableItem(btnPreview, logic_.btnPreviewEnabled);
   ShowWindow(Item(btnNoPreview), logic_.btnNoPreviewVisible ? SW_SHOW : SW_HIDE);
-  if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+  ui::UpdateText(Item(Memo1), logic_.Memo1);
   RECT client;
   GetClientRect(Handle(), &client);
   OnResize(client.right, client.bottom);
@@ -320,7 +320,7 @@ bool TfrmListeView::OnNotify(NMHDR* header) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(header);
         if ((change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED)) {
           logic_.lv_LinkSelect(change->iItem);
-          if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+          ui::UpdateText(Item(Memo1), logic_.Memo1);
         }
         return true;
       }

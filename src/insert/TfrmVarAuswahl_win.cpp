@@ -34,7 +34,7 @@ void TfrmVarAuswahlView::Render() {
   ui::SetText(Item(Label1), logic_.Label1);
   SendMessageW(Item(ListBox), LB_SETCURSEL, static_cast<WPARAM>(logic_.listIndex), 0);
   EnableItem(ListBox, logic_.ListBoxEnabled);
-  if (ui::GetText(Item(Edit1)) != logic_.Edit1) ui::SetText(Item(Edit1), logic_.Edit1);
+  ui::UpdateText(Item(Edit1), logic_.Edit1);
   EnableItem(Edit1, logic_.Edit1Enabled);
   EnableItem(Label2, logic_.Label2Enabled);
   EnableItem(btnOK, logic_.btnOKEnabled);

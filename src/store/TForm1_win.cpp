@@ -269,11 +269,6 @@ void TForm1View::SetSplitter(int width) {
 
 // ---- Rendering ----------------------------------------------------------------------------------
 
-void TForm1View::SetFieldText(int id, const std::string& text) {
-  HWND control = Item(id);
-  if (ui::GetText(control) != text) ui::SetText(control, text);
-}
-
 void TForm1View::ShowPage(Form1Page page) {
   for (int id : kRootPage) ShowWindow(Item(id), page == Form1Page::Root ? SW_SHOW : SW_HIDE);
   for (int id : kFolderPage) ShowWindow(Item(id), page == Form1Page::Folder ? SW_SHOW : SW_HIDE);
@@ -286,15 +281,15 @@ void TForm1View::Render() {
   else SyncSelection();
   ShowPage(logic_.page);
   fileLabel_.SetFileName(logic_.FileLabel);
-  SetFieldText(Label17, logic_.Label17);
-  SetFieldText(Label18, logic_.Label18);
-  SetFieldText(txtFName, logic_.txtFName);
-  SetFieldText(txtFShort, logic_.txtFShort);
-  SetFieldText(txtPName, logic_.txtPName);
-  SetFieldText(txtPShort, logic_.txtPShort);
-  SetFieldText(txtPLong, logic_.txtPLong);
+  ui::UpdateText(Item(Label17), logic_.Label17);
+  ui::UpdateText(Item(Label18), logic_.Label18);
+  ui::UpdateText(Item(txtFName), logic_.txtFName);
+  ui::UpdateText(Item(txtFShort), logic_.txtFShort);
+  ui::UpdateText(Item(txtPName), logic_.txtPName);
+  ui::UpdateText(Item(txtPShort), logic_.txtPShort);
+  ui::UpdateText(Item(txtPLong), logic_.txtPLong);
   SendMessageW(Item(cbxPShow), CB_SETCURSEL, static_cast<WPARAM>(logic_.cbxPShow), 0);
-  if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+  ui::UpdateText(Item(Memo1), logic_.Memo1);
   SendMessageW(Item(Memo1), EM_SETMODIFY, logic_.Memo1Modified ? TRUE : FALSE, 0);
   if (logic_.TakeMemoSelectionRequest()) {
     SendMessageW(Item(Memo1), EM_SETSEL, static_cast<WPARAM>(logic_.Memo1SelStart),

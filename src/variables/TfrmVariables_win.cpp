@@ -118,10 +118,6 @@ void TfrmVariablesView::OnShow() {
   Render();
 }
 
-void TfrmVariablesView::SetFieldText(int id, const std::string& text) {
-  if (ui::GetText(Item(id)) != text) ui::SetText(Item(id), text);
-}
-
 void TfrmVariablesView::Render() {
   rendering_ = true;
   SendMessageW(Item(ListBox), LB_SETCURSEL, static_cast<WPARAM>(logic_.itemIndex), 0);
@@ -135,11 +131,11 @@ void TfrmVariablesView::Render() {
   if (logic_.panel == VariablesPanel::Panel1 && !logic_.Label7Visible) ShowWindow(Item(Label7), SW_HIDE);
   for (int id : kPrompt) EnableItem(id, logic_.MeldungstextEnabled);
   for (int id : kOffset) EnableItem(id, !logic_.MeldungstextEnabled);
-  SetFieldText(Label7, logic_.Label7);
-  SetFieldText(Edit1, logic_.Edit1);
-  SetFieldText(txtCaption, logic_.txtCaption);
-  SetFieldText(txtValue, logic_.txtValue);
-  SetFieldText(Memo1, logic_.Memo1);
+  ui::UpdateText(Item(Label7), logic_.Label7);
+  ui::UpdateText(Item(Edit1), logic_.Edit1);
+  ui::UpdateText(Item(txtCaption), logic_.txtCaption);
+  ui::UpdateText(Item(txtValue), logic_.txtValue);
+  ui::UpdateText(Item(Memo1), logic_.Memo1);
 
   if (logic_.treeVersion != renderedTreeVersion_) {
     ui::FillTreeView(Item(TreeView), logic_.TreeView, items_);
@@ -178,7 +174,7 @@ bool TfrmVariablesView::OnCommand(int id, int code, HWND control) {
       case Edit1:
         logic_.Edit1Change(text);
         rendering_ = true;
-        SetFieldText(Label7, logic_.Label7);
+        ui::UpdateText(Item(Label7), logic_.Label7);
         rendering_ = false;
         return true;
       case txtCaption: logic_.txtCaption = text; return true;
