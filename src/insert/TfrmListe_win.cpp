@@ -115,11 +115,8 @@ TfrmListeView::~TfrmListeView() {
 
 void TfrmListeView::OnCreate() {
   SetCaption(TfrmListe::kCaption);
-  HWND bar = AddGradientBar(GradientBar, "Bausteine auswählen", 0, 0, 640, kBar);
-  HWND link = CreateWindowExW(0, L"STATIC", L"quenlia:Fenu  ", WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOTIFY | SS_CENTERIMAGE,
-                              0, 0, 10, 10, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Label1)),
-                              GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  AddGradientBar(GradientBar, "Bausteine auswählen", 0, 0, 640, kBar);
+  AddBarLabel(GradientBar, Label1, "quenlia:Fenu  ", SS_RIGHT | SS_NOTIFY | SS_CENTERIMAGE, 0, 10);
 
   AddButton(btnTree, "&Baum", 0, 0, 10, 10);
   AddButton(btnList, "&Liste", 0, 0, 10, 10);

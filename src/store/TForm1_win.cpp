@@ -97,11 +97,8 @@ TForm1View::~TForm1View() {
 
 void TForm1View::OnCreate() {
   SetCaption(TForm1::kCaption);
-  HWND bar = AddGradientBar(Label21, "Bausteine-Übersicht", 0, 0, 790, kBar);
-  HWND hotkey = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY,
-                                0, 0, 10, 10, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Label8)),
-                                GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(hotkey, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  AddGradientBar(Label21, "Bausteine-Übersicht", 0, 0, 790, kBar);
+  AddBarLabel(Label21, Label8, "", SS_RIGHT | SS_CENTERIMAGE | SS_NOTIFY, 0, 10);
 
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,

@@ -42,14 +42,6 @@ TfrmFavFolderView::~TfrmFavFolderView() {
   if (icon_) DestroyIcon(icon_);
 }
 
-HWND TfrmFavFolderView::AddStripLabel(int id, DWORD style, int x, int width) {
-  HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, Scale(x), 0, Scale(width),
-                               Scale(kStrip), Item(Strip), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
-  return label;
-}
-
 void TfrmFavFolderView::OnCreate() {
   SetCaption(TfrmFavFolder::kCaption);
   AddGradientBar(Strip, "", 0, 0, 460, kStrip);
@@ -60,8 +52,8 @@ void TfrmFavFolderView::OnCreate() {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(StripIcon)), GetModuleHandleW(nullptr),
                                 nullptr);
   SendMessageW(symbol, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-  ui::SetText(AddStripLabel(StripTitle, SS_LEFT | SS_CENTERIMAGE, 30, 220), TfrmFavFolder::kTitle);
-  AddStripLabel(Label4, SS_RIGHT | SS_CENTERIMAGE, 250, 200);
+  AddBarLabel(Strip, StripTitle, TfrmFavFolder::kTitle, SS_LEFT | SS_CENTERIMAGE, 30, 220);
+  AddBarLabel(Strip, Label4, "", SS_RIGHT | SS_CENTERIMAGE, 250, 200);
 
   HWND list = AddControl(Grid, WC_LISTVIEWW, "", ui::StringGridView::kListStyle, 8, 38, 444, 200);
   grid_.Attach(list, logic_.Grid, {false, TfrmFavFolder::kRowHeight}, Scale(96), BoldFont());

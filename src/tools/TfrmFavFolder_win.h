@@ -37,7 +37,6 @@ class TfrmFavFolderView : public ui::Form {
   }
 
  private:
-  HWND AddStripLabel(int id, DWORD style, int x, int width);
   void ShowHint(HWND control);
 
   TfrmFavFolder& logic_;

@@ -276,6 +276,18 @@ HWND Form::AddGradientBar(int id, std::string_view text, int x, int y, int w, in
   return bar;
 }
 
+HWND Form::AddBarLabel(int barId, int id, std::string_view text, DWORD style, int x, int w) {
+  HWND bar = Item(barId);
+  RECT area{};
+  GetClientRect(bar, &area);
+  HWND label = CreateWindowExW(0, L"STATIC", ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, Scale(x),
+                               0, Scale(w), area.bottom, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!label) throw std::runtime_error("CreateWindowExW bar label");
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  return label;
+}
+
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return ObjectWindowProc<Form, &Form::hwnd_, &Form::HandleMessage, DefaultProc::Dialog>(hwnd, msg, wParam, lParam);
 }

@@ -76,6 +76,9 @@ class Form {
   HWND AddComboList(int id, int x, int y, int w, int h);
   // The decorative title strip with a colour gradient and a white bold heading.
   HWND AddGradientBar(int id, std::string_view text, int x, int y, int w, int h);
+  // A bold label on the gradient bar barId, as high as the bar, its text white on the gradient;
+  // x and w in 96-DPI pixels of the bar.
+  HWND AddBarLabel(int barId, int id, std::string_view text, DWORD style, int x, int w);
   // A label that names the field created after it: its "&" marks the mnemonic that moves the
   // focus there.
   HWND AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h);
