@@ -6,6 +6,7 @@
 #include "platform/win32/Keyboard_win.h"
 #include "platform/win32/TimeZone_win.h"
 #include "ui/win32/Font_win.h"
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::calendar {
@@ -104,9 +105,7 @@ void TfrmCalendarView::OnCreate() {
 
   AddStatusLine(StatusBar);
 
-  HWND states = Item(ComboGermanState);
-  for (const std::string& item : logic_.ComboGermanState.items)
-    SendMessageW(states, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
+  ui::FillList(Item(ComboGermanState), logic_.ComboGermanState.items);
 
   logic_.FormCreate();
   Render();
@@ -153,11 +152,7 @@ void TfrmCalendarView::Render() {
     ui::UpdateText(label, LabelOf(id)->caption);
     InvalidateRect(label, nullptr, TRUE);
   }
-  HWND astro = Item(ComboAstroData);
-  SendMessageW(astro, CB_RESETCONTENT, 0, 0);
-  for (const std::string& line : logic_.ComboAstroData.items)
-    SendMessageW(astro, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(line).c_str()));
-  SendMessageW(astro, CB_SETCURSEL, static_cast<WPARAM>(logic_.ComboAstroData.itemIndex), 0);
+  ui::FillList(Item(ComboAstroData), logic_.ComboAstroData.items, logic_.ComboAstroData.itemIndex);
   SendMessageW(Item(ComboGermanState), CB_SETCURSEL, static_cast<WPARAM>(logic_.ComboGermanState.itemIndex), 0);
 }
 

@@ -1,6 +1,6 @@
 #include "insert/TfrmKurzListe_win.h"
 
-#include "ui/win32/Text_win.h"
+#include "ui/win32/ListFill_win.h"
 
 namespace fenu {
 
@@ -9,8 +9,7 @@ void TfrmKurzListeView::OnCreate() {
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   HWND list = AddControl(ListBox1, L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 8, 8,
                          204, 208, WS_EX_CLIENTEDGE);
-  for (const std::string& item : items_)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
+  ui::FillList(list, items_);
   AddButton(btnSchliessen, "Schliessen", 128, 226, 84, 26);
 }
 

@@ -1,5 +1,6 @@
 #include "insert/TfrmVarAuswahl_win.h"
 
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {
@@ -22,9 +23,7 @@ void TfrmVarAuswahlView::OnShow() {
     Close(IDCANCEL);
     return;
   }
-  HWND list = Item(ListBox);
-  for (const std::string& value : logic_.ListBox)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(value).c_str()));
+  ui::FillList(Item(ListBox), logic_.ListBox);
   Render();
 }
 

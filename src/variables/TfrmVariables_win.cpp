@@ -1,6 +1,7 @@
 #include "variables/TfrmVariables_win.h"
 
 #include "ui/win32/Dpi_win.h"
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Text_win.h"
 #include "variables/TfrmStringListe_win.h"
@@ -21,11 +22,6 @@ const int kPanel3[] = {TfrmVariablesView::lblVariable, TfrmVariablesView::cbxVar
                        TfrmVariablesView::lbWerte,     TfrmVariablesView::cbkRestrict, TfrmVariablesView::sbNewVar,
                        TfrmVariablesView::sbEditItem,  TfrmVariablesView::sbDelete,    TfrmVariablesView::sbSave};
 const int kPanel4[] = {TfrmVariablesView::lblOptTitle, TfrmVariablesView::lblOptText, TfrmVariablesView::Memo1};
-
-void FillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& items) {
-  SendMessageW(list, reset, 0, 0);
-  for (const std::string& item : items) SendMessageW(list, add, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
-}
 
 }  // namespace
 
@@ -114,7 +110,7 @@ void TfrmVariablesView::OnCreate() {
 
 void TfrmVariablesView::OnShow() {
   logic_.FormShow();
-  FillList(Item(ListBox), LB_RESETCONTENT, LB_ADDSTRING, logic_.ListBox);
+  ui::FillList(Item(ListBox), logic_.ListBox);
   Render();
 }
 
@@ -142,12 +138,12 @@ void TfrmVariablesView::Render() {
     renderedTreeVersion_ = logic_.treeVersion;
   }
   if (logic_.cbxVariable != renderedVariables_) {
-    FillList(Item(cbxVariable), CB_RESETCONTENT, CB_ADDSTRING, logic_.cbxVariable);
+    ui::FillList(Item(cbxVariable), logic_.cbxVariable);
     renderedVariables_ = logic_.cbxVariable;
   }
   SendMessageW(Item(cbxVariable), CB_SETCURSEL, static_cast<WPARAM>(logic_.cbxVariableIndex), 0);
   if (logic_.lbWerte != renderedValues_) {
-    FillList(Item(lbWerte), LB_RESETCONTENT, LB_ADDSTRING, logic_.lbWerte);
+    ui::FillList(Item(lbWerte), logic_.lbWerte);
     renderedValues_ = logic_.lbWerte;
   }
   SendMessageW(Item(cbkRestrict), BM_SETCHECK, logic_.cbkRestrict ? BST_CHECKED : BST_UNCHECKED, 0);
