@@ -290,6 +290,16 @@ void TForm1::EnableFolderApply() {
   ChangedFlag = true;
 }
 
+void TForm1::FieldChange(Form1Field field, const std::string& text) {
+  switch (field) {
+    case Form1Field::txtPName: txtPName = text; break;
+    case Form1Field::txtPShort: txtPShort = text; break;
+    case Form1Field::txtPLong: txtPLong = text; break;
+    case Form1Field::txtFName: txtFName = text; break;
+    case Form1Field::txtFShort: txtFShort = text; break;
+  }
+}
+
 bool TForm1::KeyPress(Form1Field field, char key) {
   switch (field) {
     case Form1Field::txtPName: EnableBlockApply(); return true;
@@ -337,16 +347,6 @@ void TForm1::txtPLongDblClick() {
 }
 
 // ---- Variables and preview -------------------------------------------------------------------------
-
-void TForm1::FieldChange(Form1Field field, const std::string& text) {
-  switch (field) {
-    case Form1Field::txtPName: txtPName = text; break;
-    case Form1Field::txtPShort: txtPShort = text; break;
-    case Form1Field::txtPLong: txtPLong = text; break;
-    case Form1Field::txtFName: txtFName = text; break;
-    case Form1Field::txtFShort: txtFShort = text; break;
-  }
-}
 
 void TForm1::Memo1Select(int start, int length) {
   Memo1SelStart = start;
