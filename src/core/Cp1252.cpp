@@ -30,6 +30,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+// The text with every byte mapped.
+template <char (*Map)(char)>
+std::string Mapped(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Map(c);
+  return out;
+}
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char c) {
@@ -132,32 +140,14 @@ char LowerCp1252(char c) {
   }
 }
 
-std::string UpperCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = UpperCp1252(c);
-  return out;
-}
-
-std::string LowerCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = LowerCp1252(c);
-  return out;
-}
+std::string UpperCase(std::string_view text) { return Mapped<UpperCp1252>(text); }
+std::string LowerCase(std::string_view text) { return Mapped<LowerCp1252>(text); }
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string UpperCaseAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = UpperAscii(c);
-  return out;
-}
-
-std::string LowerCaseAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = LowerAscii(c);
-  return out;
-}
+std::string UpperCaseAscii(std::string_view text) { return Mapped<UpperAscii>(text); }
+std::string LowerCaseAscii(std::string_view text) { return Mapped<LowerAscii>(text); }
 
 bool EqualsAsciiNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
