@@ -8,7 +8,7 @@
 #include "app/TfrmTaskbar_win.h"
 #include "calendar/TfrmCalendar_win.h"
 #include "insert/BlockInserter.h"
-#include "insert/PromptViews_win.h"
+#include "insert/Prompts_win.h"
 #include "insert/TfrmListe_win.h"
 #include "insert/TfrmMiniAuswahl_win.h"
 #include "options/TPasswordDlg_win.h"

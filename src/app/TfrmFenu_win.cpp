@@ -8,6 +8,7 @@
 #include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
 #include "ui/win32/WindowClass_win.h"
+#include "ui/win32/WindowObject_win.h"
 
 namespace fenu {
 
@@ -115,14 +116,8 @@ void TfrmFenuView::Command(int id) {
 }
 
 LRESULT CALLBACK TfrmFenuView::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* view = static_cast<TfrmFenuView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    view->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-  }
-  auto* view = reinterpret_cast<TfrmFenuView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!view) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  FENU_GUARDED(return view->HandleMessage(msg, wParam, lParam);)
+  return ui::ObjectWindowProc<TfrmFenuView, &TfrmFenuView::hwnd_, &TfrmFenuView::HandleMessage, ui::DefaultProc::Window>(
+      hwnd, msg, wParam, lParam);
 }
 
 LRESULT TfrmFenuView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

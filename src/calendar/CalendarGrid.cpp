@@ -124,53 +124,34 @@ bool CalendarGrid::CanReach(int year) {
   return year == Year() || (year <= 9999 && SeasonsOf(year, zone_, seasons));
 }
 
-void CalendarGrid::NextMonth() {
+void CalendarGrid::NextMonth() { StepMonths(1); }
+void CalendarGrid::PrevMonth() { StepMonths(-1); }
+void CalendarGrid::NextYear() { StepYears(1); }
+void CalendarGrid::PrevYear() { StepYears(-1); }
+
+void CalendarGrid::StepMonths(int months) {
   const CivilDate shown = DecodeDate(date_);
-  const MonthOf next = Step(shown.year, shown.month, 1);
-  if (!CanReach(next.year)) {
+  const MonthOf target = Step(shown.year, shown.month, months);
+  if (!CanReach(target.year)) {
     sound_.Beep(SoundKind::Default);
     return;
   }
-  const int day = std::min(shown.day, DaysInMonth(next.year, next.month));
+  const int day = std::min(shown.day, DaysInMonth(target.year, target.month));
   try {
-    SetDate(WithClockTime(DayNumber(next.year, next.month, day)));
+    SetDate(WithClockTime(DayNumber(target.year, target.month, day)));
   } catch (const FenuError&) {
     // A month step never ends the program; the grid keeps what it has.
   }
 }
 
-void CalendarGrid::PrevMonth() {
+void CalendarGrid::StepYears(int years) {
   const CivilDate shown = DecodeDate(date_);
-  const MonthOf previous = Step(shown.year, shown.month, -1);
-  if (!CanReach(previous.year)) {
-    sound_.Beep(SoundKind::Default);
-    return;
-  }
-  const int day = std::min(shown.day, DaysInMonth(previous.year, previous.month));
-  try {
-    SetDate(WithClockTime(DayNumber(previous.year, previous.month, day)));
-  } catch (const FenuError&) {
-  }
-}
-
-void CalendarGrid::NextYear() {
-  const CivilDate shown = DecodeDate(date_);
-  if (!CanReach(shown.year + 1)) {
+  if (!CanReach(shown.year + years)) {
     sound_.Beep(SoundKind::Default);
     return;
   }
   if (shown.month == 2 && shown.day == 29) SetDay(28);
-  SetYear(shown.year + 1);
-}
-
-void CalendarGrid::PrevYear() {
-  const CivilDate shown = DecodeDate(date_);
-  if (!CanReach(shown.year - 1)) {
-    sound_.Beep(SoundKind::Default);
-    return;
-  }
-  if (shown.month == 2 && shown.day == 29) SetDay(28);
-  SetYear(shown.year - 1);
+  SetYear(shown.year + years);
 }
 
 void CalendarGrid::SetGermanState(int state) {

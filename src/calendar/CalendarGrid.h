@@ -187,6 +187,8 @@ class CalendarGrid {
   DateTime WithClockTime(int dayNumber);
   // Whether a step into year can be taken: the season formulas reach it.
   bool CanReach(int year);
+  void StepMonths(int months);
+  void StepYears(int years);
   // The setters' common path once the new year, month and day are known.
   void ChangeDate(int year, int month, int day);
   void Click();

@@ -3,10 +3,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/win32/AppError_win.h"
 #include "ui/win32/Font_win.h"
 #include "ui/win32/Text_win.h"
 #include "ui/win32/WindowClass_win.h"
+#include "ui/win32/WindowObject_win.h"
 
 namespace fenu::calendar {
 namespace {
@@ -237,14 +237,8 @@ bool CalendarGridControl::KeyDown(WPARAM key) {
 }
 
 LRESULT CALLBACK CalendarGridControl::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* created = static_cast<CalendarGridControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    created->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* control = reinterpret_cast<CalendarGridControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!control) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  FENU_GUARDED(return control->HandleMessage(msg, wParam, lParam);)
+  return ui::ObjectWindowProc<CalendarGridControl, &CalendarGridControl::hwnd_, &CalendarGridControl::HandleMessage,
+                              ui::DefaultProc::Window>(hwnd, msg, wParam, lParam);
 }
 
 LRESULT CalendarGridControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

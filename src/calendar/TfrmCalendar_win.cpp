@@ -2,13 +2,12 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
-
 #include "platform/win32/Clock_win.h"
 #include "platform/win32/Keyboard_win.h"
 #include "platform/win32/TimeZone_win.h"
 #include "ui/win32/Font_win.h"
 #include "ui/win32/GdiObject_win.h"
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::calendar {
@@ -66,11 +65,6 @@ LRESULT CALLBACK SpinKeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UIN
 TfrmCalendarView::TfrmCalendarView(TfrmCalendar& logic)
     : Form(L"TfrmCalendar", kClientWidth, kFormHeight + kStatusBarHeight), logic_(logic), grid_(logic.Kalender) {}
 
-HWND TfrmCalendarView::AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h) {
-  // Without SS_NOPREFIX: the "&" marks the key that moves the focus to the control after it.
-  return AddControl(id, L"STATIC", text, SS_LEFT, x, y, w, h);
-}
-
 HWND TfrmCalendarView::AddSpin(int id, int x, int y, int w, int h) {
   HWND spin = AddControl(id, UPDOWN_CLASSW, "", WS_TABSTOP | UDS_ARROWKEYS, x, y, w, h);
   // The position never moves: each click is a step of the grid, told by UDN_DELTAPOS.
@@ -107,18 +101,9 @@ void TfrmCalendarView::OnCreate() {
   AddButton(btnOk, "&Übernehmen", 314, 226, 84, 26, true);
   AddButton(btnSchliessen, "&Schliessen", 404, 226, 84, 26);
 
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  if (!status) throw std::runtime_error("CreateWindowExW status bar");
-  SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-  // One panel across the whole bar.
-  int panelEnd = -1;
-  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&panelEnd));
+  AddStatusLine(StatusBar);
 
-  HWND states = Item(ComboGermanState);
-  for (const std::string& item : logic_.ComboGermanState.items)
-    SendMessageW(states, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
+  ui::FillList(Item(ComboGermanState), logic_.ComboGermanState.items);
 
   logic_.FormCreate();
   Render();
@@ -164,14 +149,10 @@ const char* TfrmCalendarView::HintOf(int id) const {
 void TfrmCalendarView::Render() {
   for (int id : {LblMonat, LblJahr, LblDatum, LblTagImJahr, LblWocheImJahr, LblFeiertag, LblSeason, LblSternzeichen}) {
     HWND label = Item(id);
-    if (ui::GetText(label) != LabelOf(id)->caption) ui::SetText(label, LabelOf(id)->caption);
+    ui::UpdateText(label, LabelOf(id)->caption);
     InvalidateRect(label, nullptr, TRUE);
   }
-  HWND astro = Item(ComboAstroData);
-  SendMessageW(astro, CB_RESETCONTENT, 0, 0);
-  for (const std::string& line : logic_.ComboAstroData.items)
-    SendMessageW(astro, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(line).c_str()));
-  SendMessageW(astro, CB_SETCURSEL, static_cast<WPARAM>(logic_.ComboAstroData.itemIndex), 0);
+  ui::FillList(Item(ComboAstroData), logic_.ComboAstroData.items, logic_.ComboAstroData.itemIndex);
   SendMessageW(Item(ComboGermanState), CB_SETCURSEL, static_cast<WPARAM>(logic_.ComboGermanState.itemIndex), 0);
 }
 
@@ -231,10 +212,6 @@ bool TfrmCalendarView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       }
       return false;
     }
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

@@ -1,6 +1,5 @@
 #pragma once
 #include <string>
-#include <string_view>
 
 #include "calendar/CalendarGrid_win.h"
 #include "calendar/TfrmCalendar.h"
@@ -44,9 +43,12 @@ class TfrmCalendarView : public ui::Form {
   void OnResize(int width, int height) override;
   void OnDpiChanged(int oldDpi) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
-  HWND AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h);
   HWND AddSpin(int id, int x, int y, int w, int h);
   void Render();
   const LabelState* LabelOf(int id) const;

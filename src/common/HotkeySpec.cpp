@@ -38,4 +38,10 @@ HotkeyCode ConvertHotkey(std::string_view first, std::string_view second) {
   return code;
 }
 
+std::string HotkeyLabel(std::string_view first, std::string_view second) {
+  std::string label = "HotKey: " + std::string(first);
+  if (!second.empty()) label += " + " + std::string(second);
+  return label;
+}
+
 }  // namespace fenu

@@ -3,6 +3,7 @@
 // second part naming the key ("[Gross-Strg]" + "F5"). This turns them into what the system's
 // hotkey service takes.
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace fenu {
@@ -38,5 +39,9 @@ inline constexpr std::array<HotkeySlot, 4> kHotkeySlots = {{
 }};
 
 inline constexpr const char* kHotkeySection = "HotKeys";
+
+// How a window shows a hotkey: "HotKey: " and the first part, then " + " and the second part when
+// there is one.
+std::string HotkeyLabel(std::string_view first, std::string_view second);
 
 }  // namespace fenu

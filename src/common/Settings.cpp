@@ -100,13 +100,9 @@ std::optional<WindowPlacement> ReadPlacement(const IniFile& ini, std::string_vie
     p.maxX = (*minMax)[2];
     p.maxY = (*minMax)[3];
   }
-  auto integer = [&](std::string_view key, std::int32_t def) {
-    const auto value = doc.Value(section, key);
-    return value ? ParseInt(*value).value_or(def) : def;
-  };
-  p.flags = integer("Flags", 0);
-  p.showCmd = integer("ShowCmd", 1);
-  p.visible = integer("Visible", 0) != 0;
+  p.flags = doc.Integer(section, "Flags", 0);
+  p.showCmd = doc.Integer(section, "ShowCmd", 1);
+  p.visible = doc.Integer(section, "Visible", 0) != 0;
   return p;
 }
 

@@ -30,6 +30,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+// The text with every byte mapped.
+template <char (*Map)(char)>
+std::string Mapped(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Map(c);
+  return out;
+}
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char c) {
@@ -132,16 +140,20 @@ char LowerCp1252(char c) {
   }
 }
 
-std::string UpperCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = UpperCp1252(c);
-  return out;
-}
+std::string UpperCase(std::string_view text) { return Mapped<UpperCp1252>(text); }
+std::string LowerCase(std::string_view text) { return Mapped<LowerCp1252>(text); }
 
-std::string LowerCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = LowerCp1252(c);
-  return out;
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string UpperCaseAscii(std::string_view text) { return Mapped<UpperAscii>(text); }
+std::string LowerCaseAscii(std::string_view text) { return Mapped<LowerAscii>(text); }
+
+bool EqualsAsciiNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+  return true;
 }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
@@ -162,8 +174,21 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 std::size_t FindNoCase(std::string_view haystack, std::string_view needle) {
   if (needle.empty()) return 0;
   if (needle.size() > haystack.size()) return std::string_view::npos;
-  for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i)
-    if (EqualsNoCase(haystack.substr(i, needle.size()), needle)) return i;
+  // Searched through whole block texts: one table look-up a byte.
+  static const std::array<unsigned char, 256> upper = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c)
+      table[c] = static_cast<unsigned char>(UpperCp1252(static_cast<char>(c)));
+    return table;
+  }();
+  const auto fold = [&](char c) { return upper[static_cast<unsigned char>(c)]; };
+  const unsigned char first = fold(needle[0]);
+  for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
+    if (fold(haystack[i]) != first) continue;
+    std::size_t n = 1;
+    while (n < needle.size() && fold(haystack[i + n]) == fold(needle[n])) ++n;
+    if (n == needle.size()) return i;
+  }
   return std::string_view::npos;
 }
 

@@ -25,6 +25,14 @@ char LowerCp1252(char c);
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
 
+// Upper and lower case of the ASCII letters a to z alone, every other byte as it is: the rule of
+// quick keys, abbreviations and names that are to compare alike whatever the code page.
+char UpperAscii(char c);
+char LowerAscii(char c);
+std::string UpperCaseAscii(std::string_view text);
+std::string LowerCaseAscii(std::string_view text);
+bool EqualsAsciiNoCase(std::string_view a, std::string_view b);
+
 // Comparisons without regard to letter case.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 int CompareNoCase(std::string_view a, std::string_view b);

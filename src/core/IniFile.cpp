@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/Numbers.h"
+#include "core/TextLines.h"
 
 namespace fenu {
 namespace {
@@ -52,19 +53,7 @@ std::string Unquote(std::string_view value) {
 
 IniDocument IniDocument::Parse(std::string_view bytes) {
   IniDocument doc;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = start;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    Line line{std::string(bytes.substr(start, end - start)), {}};
-    if (end < bytes.size()) {
-      const std::size_t eolLength = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
-      line.eol = std::string(bytes.substr(end, eolLength));
-      end += eolLength;
-    }
-    doc.lines_.push_back(std::move(line));
-    start = end;
-  }
+  for (const TextLine& line : SplitLines(bytes)) doc.lines_.push_back({std::string(line.text), std::string(line.eol)});
   return doc;
 }
 
@@ -99,6 +88,11 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
     if (kv && EqualsNoCase(kv->name, key)) return Unquote(kv->value);
   }
   return std::nullopt;
+}
+
+std::int32_t IniDocument::Integer(std::string_view section, std::string_view key, std::int32_t def) const {
+  const auto value = Value(section, key);
+  return value ? ParseInt(*value).value_or(def) : def;
 }
 
 void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -179,11 +173,10 @@ std::optional<std::string> FindProfileDamage(std::string_view bytes, bool wholeL
                                              const ProfileValueCheck& check) {
   std::string section;
   std::size_t number = 0;
-  for (std::size_t start = 0; start < bytes.size();) {
+  for (const TextLine& text : SplitLines(bytes)) {
     ++number;
-    std::size_t end = start;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    const std::string_view line = bytes.substr(start, end - start);
+    const std::string_view line = text.text;
+    const std::size_t start = text.offset;
     const std::string where = "Zeile " + std::to_string(number) + " bei Byte " + std::to_string(start);
     if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos)
       return "Nullbyte bei Byte " + std::to_string(start + nul) + " (keine Textdatei)";
@@ -200,11 +193,7 @@ std::optional<std::string> FindProfileDamage(std::string_view bytes, bool wholeL
     } else if (!trimmed.empty() && trimmed.front() != ';') {
       return where + " ist weder Abschnitt noch Eintrag";
     }
-    if (end == bytes.size()) {
-      if (wholeLastLine) return "unerwartetes Ende der Daten bei Byte " + std::to_string(bytes.size());
-      break;
-    }
-    start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+    if (text.eol.empty() && wholeLastLine) return "unerwartetes Ende der Daten bei Byte " + std::to_string(bytes.size());
   }
   return std::nullopt;
 }
@@ -224,9 +213,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key, 
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const {
-  const auto value = Load().Value(section, key);
-  if (!value) return def;
-  return ParseInt(*value).value_or(def);
+  return Load().Integer(section, key, def);
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {

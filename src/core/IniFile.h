@@ -23,6 +23,8 @@ class IniDocument {
   std::string Serialize() const;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  // A number as ParseInt reads it; a missing or non-numeric value yields def.
+  std::int32_t Integer(std::string_view section, std::string_view key, std::int32_t def) const;
   void SetValue(std::string_view section, std::string_view key, std::string_view value);
   void DeleteKey(std::string_view section, std::string_view key);
   void EraseSection(std::string_view section);

@@ -7,8 +7,6 @@
 namespace fenu {
 namespace {
 
-constexpr const char* kCannotOpen = "die Datei kann nicht geöffnet werden";
-
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // What keeps a tree file from being read, or nothing when it reads.
@@ -19,7 +17,7 @@ std::optional<std::string> TreeFileDamage(std::string_view file) {
   } catch (const TreeFormatError& e) {
     return e.Reason();
   } catch (const FileError&) {
-    return kCannotOpen;
+    return kCannotOpenFile;
   }
   return std::nullopt;
 }
@@ -34,7 +32,7 @@ IndexBytes ReadIndexBytes(std::string_view indexFile) {
   IndexBytes index;
   if (!FileExists(indexFile)) return index;
   index.bytes = ReadFileBytes(indexFile);
-  index.damage = index.bytes ? FindProfileDamage(*index.bytes, true) : std::optional<std::string>(kCannotOpen);
+  index.damage = index.bytes ? FindProfileDamage(*index.bytes, true) : std::optional<std::string>(kCannotOpenFile);
   return index;
 }
 
@@ -42,9 +40,13 @@ IndexBytes ReadIndexBytes(std::string_view indexFile) {
 
 constexpr const char* kDatabase = "Die Datenbank";
 
+std::string UnreadableFileText(std::string_view what, std::string_view file, std::string_view reason) {
+  return std::string(what) + " " + Quoted(file) + " konnte nicht gelesen werden: " + std::string(reason) +
+         ".\r\nDie Datei wurde nicht verändert.";
+}
+
 std::string DamagedTreeText(std::string_view store, std::string_view treeFile, std::string_view reason) {
-  std::string text = std::string(store) + " " + Quoted(treeFile) + " konnte nicht gelesen werden: " + std::string(reason) +
-                     ".\r\nDie Datei wurde nicht verändert.";
+  std::string text = UnreadableFileText(store, treeFile, reason);
   const std::string backup = BackupFileOf(treeFile);
   if (!FileExists(backup)) return text;
   if (const auto backupDamage = TreeFileDamage(backup))
@@ -64,7 +66,7 @@ void LoadStoreTree(TTreeViewEx& tree, std::string_view store, std::string_view t
   } catch (const TreeFormatError& e) {
     throw DamagedFileError(DamagedTreeText(store, treeFile, e.Reason()));
   } catch (const FileError&) {
-    throw DamagedFileError(DamagedTreeText(store, treeFile, kCannotOpen));
+    throw DamagedFileError(DamagedTreeText(store, treeFile, kCannotOpenFile));
   }
 }
 
@@ -79,9 +81,9 @@ std::optional<std::string> AbbreviationIndexDamage(std::string_view indexFile) {
 IniDocument ReadAbbreviationIndex(std::string_view indexFile) {
   const IndexBytes index = ReadIndexBytes(indexFile);
   if (index.damage)
-    throw DamagedFileError("Der Kürzel-Index " + Quoted(indexFile) + " konnte nicht gelesen werden: " + *index.damage +
-                           ".\r\nDie Datei wurde nicht verändert. Speichern Sie die Datenbank in der Baustein "
-                           "Verwaltung, dann wird der Kürzel-Index neu geschrieben.");
+    throw DamagedFileError(UnreadableFileText("Der Kürzel-Index", indexFile, *index.damage) +
+                           " Speichern Sie die Datenbank in der Baustein Verwaltung, dann wird der Kürzel-Index neu "
+                           "geschrieben.");
   return index.bytes ? IniDocument::Parse(*index.bytes) : IniDocument();
 }
 

@@ -11,6 +11,13 @@
 
 namespace fenu {
 
+// The reason given for a file that is there but cannot be opened.
+inline constexpr const char* kCannotOpenFile = "die Datei kann nicht geöffnet werden";
+
+// How every error box about an unreadable file begins: what the file is, its name, what is wrong
+// and where, and that it was left unchanged.
+std::string UnreadableFileText(std::string_view what, std::string_view file, std::string_view reason);
+
 // The error box text for a store whose tree file cannot be read: the store ("Die Datenbank",
 // "Das Archiv") with its file, what is wrong and where, that it was left unchanged, and its
 // backup (".bup"), when there is one: readable, with how to take it back, or unreadable too.

@@ -9,22 +9,10 @@
 #include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "core/SafeFile.h"
+#include "core/TextLines.h"
 
 namespace fenu {
 namespace {
-
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = start;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    lines.push_back(bytes.substr(start, end - start));
-    if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
-    start = end + 1;
-  }
-  return lines;
-}
 
 std::size_t CellCount(std::string_view line) {
   const auto tabs = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t'));
@@ -34,16 +22,16 @@ std::size_t CellCount(std::string_view line) {
 }  // namespace
 
 void ParseFavourites(std::string_view bytes, StringGrid& grid) {
-  const std::vector<std::string_view> lines = SplitLines(bytes);
+  const std::vector<TextLine> lines = SplitLines(bytes);
   std::size_t cols = static_cast<std::size_t>(grid.ColCount());
-  for (std::string_view line : lines) cols = std::max(cols, CellCount(line));
+  for (const TextLine& line : lines) cols = std::max(cols, CellCount(line.text));
   const std::size_t rows = std::max(static_cast<std::size_t>(grid.RowCount()), lines.size());
   if (cols > kMaxFavouriteCells || rows > kMaxFavouriteCells / cols)
     throw FileError("Die Liste hat zu viele Zeilen oder Spalten.");
   grid.SetColCount(static_cast<int>(cols));
   grid.SetRowCount(static_cast<int>(rows));
   for (std::size_t r = 0; r < lines.size(); ++r) {
-    std::string_view rest = lines[r];
+    std::string_view rest = lines[r].text;
     for (int c = 0; !rest.empty(); ++c) {
       const std::size_t tab = rest.find('\t');
       grid.SetCell(c, static_cast<int>(r), rest.substr(0, tab));

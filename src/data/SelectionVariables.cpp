@@ -4,6 +4,7 @@
 
 #include "core/Cp1252.h"
 #include "core/FileIo.h"
+#include "data/DamagedFiles.h"
 
 namespace fenu {
 namespace {
@@ -141,14 +142,13 @@ bool SelectionVariables::FileExists() const { return fenu::FileExists(ini_.FileN
 std::optional<std::string> SelectionVariables::Damage() const {
   if (!FileExists()) return std::nullopt;
   const std::optional<std::string> bytes = ReadFileBytes(ini_.FileName());
-  if (!bytes) return "die Datei kann nicht geöffnet werden";
+  if (!bytes) return kCannotOpenFile;
   return FindProfileDamage(*bytes, false, ValueListDamage);
 }
 
 void SelectionVariables::CheckWhole() const {
   if (const auto damage = Damage())
-    throw DamagedFileError("Die Datei mit den Auswahl-Variablen \"" + ini_.FileName() +
-                           "\" konnte nicht gelesen werden: " + *damage + ".\r\nDie Datei wurde nicht verändert.");
+    throw DamagedFileError(UnreadableFileText("Die Datei mit den Auswahl-Variablen", ini_.FileName(), *damage));
 }
 
 bool SelectionVariables::VariableExists(std::string_view name) const { return ini_.SectionExists(name); }

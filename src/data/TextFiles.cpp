@@ -8,37 +8,15 @@
 #include "core/Cp1252.h"
 #include "core/FileIo.h"
 #include "core/SafeFile.h"
+#include "core/TextLines.h"
 #include "platform/Clock.h"
 
 namespace fenu {
 namespace fs = std::filesystem;
 
-std::string NormalizeLineBreaks(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      out += "\r\n";
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 std::vector<std::string> SplitTextLines(std::string_view text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  for (const TextLine& line : SplitLines(text)) lines.emplace_back(line.text);
   return lines;
 }
 

@@ -6,13 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/TextLines.h"
+
 namespace fenu {
 
 inline constexpr const char* kTextFileExtension = ".txt";
 
 // Texts: lines separated by CR LF, no break after the last line, cp1252, no header. A lone CR or
-// LF read from a file also counts as a line break.
-std::string NormalizeLineBreaks(std::string_view text);
+// LF read from a file also counts as a line break (NormalizeLineBreaks of core/TextLines).
 // The lines of a text; a break at the very end starts no further line ("" has no lines).
 std::vector<std::string> SplitTextLines(std::string_view text);
 

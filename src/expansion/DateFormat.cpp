@@ -1,5 +1,7 @@
 #include "expansion/DateFormat.h"
 
+#include "core/Cp1252.h"
+
 namespace fenu {
 namespace {
 
@@ -25,12 +27,10 @@ void CivilFromDays(std::int64_t z, std::int64_t& y, int& m, int& d) {
   y = yoe + era * 400 + (m <= 2 ? 1 : 0);
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // How many times c stands at text[i], counting at most limit.
 std::size_t RunLength(std::string_view text, std::size_t i, char c, bool anyCase, std::size_t limit) {
   std::size_t n = 0;
-  while (i + n < text.size() && n < limit && (anyCase ? Lower(text[i + n]) == c : text[i + n] == c)) ++n;
+  while (i + n < text.size() && n < limit && (anyCase ? LowerAscii(text[i + n]) == c : text[i + n] == c)) ++n;
   return n;
 }
 
@@ -46,6 +46,18 @@ const std::string& Name(const std::array<std::string, 7>& names, int index) {
 
 const std::string& Month(const std::array<std::string, 12>& names, int month) {
   return names[static_cast<std::size_t>(((month - 1) % 12 + 12) % 12)];
+}
+
+// The day and the month by the length of their run: one or two digits, then the short name and,
+// from four letters on, the long one.
+std::string DayField(std::size_t n, const LocalTime& time, const LocaleNames& names) {
+  if (n <= 2) return Number(time.day, n);
+  return n == 3 ? Name(names.shortDayNames, DayOfWeek(time)) : Name(names.longDayNames, DayOfWeek(time));
+}
+
+std::string MonthField(std::size_t n, const LocalTime& time, const LocaleNames& names) {
+  if (n <= 2) return Number(time.month, n);
+  return n == 3 ? Month(names.shortMonthNames, time.month) : Month(names.longMonthNames, time.month);
 }
 
 }  // namespace
@@ -75,22 +87,16 @@ std::string FormatDateTime(std::string_view pattern, const LocalTime& time, cons
   std::string out;
   std::size_t i = 0;
   while (i < pattern.size()) {
-    const char c = Lower(pattern[i]);
+    const char c = LowerAscii(pattern[i]);
     std::size_t n = 1;
     switch (c) {
       case 'd':
         n = RunLength(pattern, i, 'd', true, 4);
-        if (n == 1) out += Number(time.day, 1);
-        else if (n == 2) out += Number(time.day, 2);
-        else if (n == 3) out += Name(names.shortDayNames, DayOfWeek(time));
-        else out += Name(names.longDayNames, DayOfWeek(time));
+        out += DayField(n, time, names);
         break;
       case 'm':
         n = RunLength(pattern, i, 'm', true, 4);
-        if (n == 1) out += Number(time.month, 1);
-        else if (n == 2) out += Number(time.month, 2);
-        else if (n == 3) out += Month(names.shortMonthNames, time.month);
-        else out += Month(names.longMonthNames, time.month);
+        out += MonthField(n, time, names);
         break;
       case 'y':
         n = RunLength(pattern, i, 'y', true, pattern.size());
@@ -145,17 +151,11 @@ std::string FormatLocalePicture(std::string_view picture, const LocalTime& time,
         break;
       case 'd':
         n = RunLength(picture, i, 'd', false, picture.size());
-        if (n == 1) out += Number(time.day, 1);
-        else if (n == 2) out += Number(time.day, 2);
-        else if (n == 3) out += Name(names.shortDayNames, DayOfWeek(time));
-        else out += Name(names.longDayNames, DayOfWeek(time));
+        out += DayField(n, time, names);
         break;
       case 'M':
         n = RunLength(picture, i, 'M', false, picture.size());
-        if (n == 1) out += Number(time.month, 1);
-        else if (n == 2) out += Number(time.month, 2);
-        else if (n == 3) out += Month(names.shortMonthNames, time.month);
-        else out += Month(names.longMonthNames, time.month);
+        out += MonthField(n, time, names);
         break;
       case 'y':
         n = RunLength(picture, i, 'y', false, picture.size());

@@ -7,7 +7,6 @@
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
-#include "core/Numbers.h"
 #include "expansion/Expansion.h"
 #include "data/BlockData.h"
 #include "data/DamagedFiles.h"
@@ -15,9 +14,6 @@
 
 namespace fenu {
 namespace {
-
-constexpr const char* kMissingBlockFile =
-    "Schwerer Fehler! Die zugehörige Baustein-Datei wurde nicht gefunden. Weitermachen unmöglich.";
 
 // The block's text file, or nothing when the entry is no block or names no usable file.
 std::string TextFileOf(const TreeNode& node, const std::string& blockDir) {
@@ -36,17 +32,13 @@ TfrmListe::TfrmListe(Services& services, IBlockInserter& inserter, std::string a
 
 bool TfrmListe::FormCreate() {
   const IniDocument settings = IniFile(SettingsPath(appDir_)).Load();
-  auto integer = [&](const char* key, int def) {
-    const auto value = settings.Value("Main", key);
-    return value ? ParseInt(*value).value_or(def) : def;
-  };
-  col2 = integer("Col2", 135);
-  col3 = integer("Col3", 300);
-  panelWidth = integer("LSplitter", 120);
+  col2 = settings.Integer("Main", "Col2", 135);
+  col3 = settings.Integer("Main", "Col3", 300);
+  panelWidth = settings.Integer("Main", "LSplitter", 120);
   previewWidth = 120;
   btnPreviewEnabled = panelWidth == 0;
   btnNoPreviewVisible = panelWidth > 0;
-  const bool stick = integer("Stick", 0) != 0;
+  const bool stick = settings.Integer("Main", "Stick", 0) != 0;
   databaseFile_ = ResolveStick(appDir_, settings.Value("Main", "CurrentDB").value_or("Standard.adb"), stick);
   if (!FileExists(databaseFile_)) {
     services_.dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + databaseFile_ + "\" konnte nicht gefunden werden!");
@@ -103,7 +95,7 @@ void TfrmListe::UpdatePreview(TreeNode* node) {
   if (!node || KindOf(*node) != EntryKind::Block) return;
   const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
   if (!text) {
-    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockFile);
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return;
   }
   Memo1 = *text;
@@ -217,7 +209,7 @@ void TfrmListe::InsertSelected() {
   if (!node) return;
   const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
   if (!text) {
-    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockFile);
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return;
   }
   if (text->empty()) return;

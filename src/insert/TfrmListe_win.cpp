@@ -45,11 +45,8 @@ TfrmListeView::~TfrmListeView() = default;
 
 void TfrmListeView::OnCreate() {
   SetCaption(TfrmListe::kCaption);
-  HWND bar = AddGradientBar(GradientBar, "Bausteine auswählen", 0, 0, 640, kBar);
-  HWND link = CreateWindowExW(0, L"STATIC", L"quenlia:Fenu  ", WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOTIFY | SS_CENTERIMAGE,
-                              0, 0, 10, 10, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Label1)),
-                              GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  AddGradientBar(GradientBar, "Bausteine auswählen", 0, 0, 640, kBar);
+  AddBarLabel(GradientBar, Label1, "quenlia:Fenu  ", SS_RIGHT | SS_NOTIFY | SS_CENTERIMAGE, 0, 10);
 
   AddButton(btnTree, "&Baum", 0, 0, 10, 10);
   AddButton(btnList, "&Liste", 0, 0, 10, 10);
@@ -179,7 +176,7 @@ void TfrmListeView::Render() {
   EnableItem(btnList, logic_.btnListEnabled);
   EnableItem(btnPreview, logic_.btnPreviewEnabled);
   ShowWindow(Item(btnNoPreview), logic_.btnNoPreviewVisible ? SW_SHOW : SW_HIDE);
-  if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+  ui::UpdateText(Item(Memo1), logic_.Memo1);
   RECT client;
   GetClientRect(Handle(), &client);
   OnResize(client.right, client.bottom);
@@ -211,7 +208,7 @@ void TfrmListeView::OpenSearch() {
 LRESULT CALLBACK TfrmListeView::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                              DWORD_PTR data) {
   auto* view = reinterpret_cast<TfrmListeView*>(data);
-  try {
+  FENU_GUARDED({
     switch (msg) {
       case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, ControlProc, id);
@@ -247,9 +244,7 @@ LRESULT CALLBACK TfrmListeView::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, 
       default:
         break;
     }
-  } catch (...) {
-    ui::HandleUnhandledError();
-  }
+  })
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
@@ -261,7 +256,7 @@ bool TfrmListeView::OnNotify(NMHDR* header) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(header);
         if ((change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED)) {
           logic_.lv_LinkSelect(change->iItem);
-          if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+          ui::UpdateText(Item(Memo1), logic_.Memo1);
         }
         return true;
       }

@@ -50,7 +50,6 @@ class TfrmListeView : public ui::Form {
   ui::ImageList images_;
   ui::TreeItems items_;
   int renderedTreeVersion_ = -1;
-  const std::vector<ListEntry>* renderedList_ = nullptr;
   std::vector<TreeNode*> renderedNodes_;
   bool rendering_ = false;
   // The search window while it is open; released after it closes.

@@ -90,8 +90,7 @@ bool TfrmMiniAuswahl::btnOKClick() {
   }
   const auto text = IsSafeTextFileName(*file) ? ReadBlockText(blockDir + *file) : std::nullopt;
   if (!text) {
-    services_.dialogs.MessageDlg(MsgKind::Error,
-                                 "Schwerer Fehler! Die zugehörige Baustein-Datei wurde nicht gefunden. Weitermachen unmöglich.");
+    services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return false;
   }
   inserter_.Insert(JoinBlockLines(SplitTextLines(*text)), blockDir, target_);

@@ -1,5 +1,6 @@
 #include "insert/TfrmMiniAuswahl_win.h"
 
+#include "insert/TfrmKurzListe_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {
@@ -9,8 +10,7 @@ void TfrmMiniAuswahlView::OnCreate() {
   AddGradientBar(Label1, TfrmMiniAuswahl::kLabel1, 0, 0, 300, 30);
   AddLabel(Label2, "Kürzel", 12, 44, 50, 18);
   AddControl(txtKurz, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 64, 40, 190, 23, WS_EX_CLIENTEDGE);
-  HWND list = AddButton(SpeedButton1, "...", 260, 40, 28, 23);
-  (void)list;
+  AddButton(SpeedButton1, "...", 260, 40, 28, 23);
   AddButton(btnOK, "Einfügen", 112, 84, 84, 26, true);
   AddButton(btnAbbrechen, "Abbrechen", 204, 84, 84, 26);
   EnableItem(btnOK, false);
@@ -43,29 +43,6 @@ bool TfrmMiniAuswahlView::OnCloseQuery(int result) {
   const bool inserted = logic_.btnOKClick();
   if (!inserted) SetFocus(Item(txtKurz));
   return inserted;
-}
-
-void TfrmKurzListeView::OnCreate() {
-  SetCaption("Kürzel-Liste");
-  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-  HWND list = AddControl(ListBox1, L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 8, 8,
-                         204, 208, WS_EX_CLIENTEDGE);
-  for (const std::string& item : items_)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
-  AddButton(btnSchliessen, "Schliessen", 128, 226, 84, 26);
-}
-
-bool TfrmKurzListeView::OnCommand(int id, int code, HWND) {
-  if (id == ListBox1 && code == LBN_DBLCLK) {
-    Close(IDOK);
-    return true;
-  }
-  return false;
-}
-
-void TfrmKurzListeView::OnClose(int) {
-  const LRESULT index = SendMessageW(Item(ListBox1), LB_GETCURSEL, 0, 0);
-  if (index >= 0 && static_cast<std::size_t>(index) < items_.size()) chosen = items_[static_cast<std::size_t>(index)];
 }
 
 }  // namespace fenu

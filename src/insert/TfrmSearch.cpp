@@ -20,14 +20,13 @@ void TfrmSearch::btnOkClick() {
     for (TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext(), ++position)
       if (node == tree.Selected()) start = position;
   }
-  const std::string keyword = UpperCase(txtKeyword);
   int position = 0;
   for (TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext(), ++position) {
     if (position <= start || KindOf(*node) != EntryKind::Block) continue;
     const auto data = GetBlockData(*node);
     if (!data || !IsSafeTextFileName(data->textFileName)) continue;
     const auto text = ReadFileBytes(liste_.BlockDir() + data->textFileName);
-    if (!text || UpperCase(*text).find(keyword) == std::string::npos) continue;
+    if (!text || !ContainsNoCase(*text, txtKeyword)) continue;
     if (liste_.view != ListeView::Tree) liste_.btnTreeClick();
     liste_.SelectTreeEntry(node);
     for (TreeNode* up = node->Parent(); up; up = up->Parent()) up->expanded = true;

@@ -139,6 +139,8 @@ void TTreeViewEx::SortChildren(TreeNode* parent, const std::function<bool(const 
 
 namespace {
 
+constexpr const char* kNoTreeData = "Keine gültigen Baumdaten: ";
+
 void PutInt(std::string& out, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   const char bytes[4] = {static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
@@ -383,35 +385,31 @@ void TTreeViewEx::Load(Source& source) {
   }
 }
 
-void TTreeViewEx::LoadFromStream(std::istream* stream) {
-  if (!stream) return;
-  StreamSource source(*stream);
+template <class Source>
+void TTreeViewEx::LoadAs(Source& source, const std::string& what) {
   try {
     Load(source);
   } catch (const TreeFormatError& e) {
-    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what(), e.Reason());
+    throw TreeFormatError(what + e.what(), e.Reason());
   }
 }
 
+void TTreeViewEx::LoadFromStream(std::istream* stream) {
+  if (!stream) return;
+  StreamSource source(*stream);
+  LoadAs(source, kNoTreeData);
+}
+
 void TTreeViewEx::LoadFromBytes(std::string_view bytes) {
-  try {
-    MemorySource source(bytes);
-    Load(source);
-  } catch (const TreeFormatError& e) {
-    throw TreeFormatError(std::string("Keine gültigen Baumdaten: ") + e.what(), e.Reason());
-  }
+  MemorySource source(bytes);
+  LoadAs(source, kNoTreeData);
 }
 
 void TTreeViewEx::LoadFromFile(std::string_view fileName) {
   const std::optional<std::string> bytes = ReadFileBytes(fileName);
   if (!bytes) throw FileError("Datei " + std::string(fileName) + " kann nicht geöffnet werden");
-  try {
-    MemorySource source(*bytes);
-    Load(source);
-  } catch (const TreeFormatError& e) {
-    throw TreeFormatError("Die Datei \"" + std::string(fileName) + "\" ist keine gültige Baumdatei: " + e.what(),
-                          e.Reason());
-  }
+  MemorySource source(*bytes);
+  LoadAs(source, "Die Datei \"" + std::string(fileName) + "\" ist keine gültige Baumdatei: ");
 }
 
 }  // namespace fenu

@@ -156,6 +156,9 @@ class TTreeViewEx {
  private:
   template <class Source>
   void Load(Source& source);
+  // Load, with a format error's message begun by what the bytes were taken for.
+  template <class Source>
+  void LoadAs(Source& source, const std::string& what);
   void Write(std::string& out) const;
 
   std::unique_ptr<TreeNode> root_;  // holder of the top-level nodes, never shown

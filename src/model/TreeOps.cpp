@@ -7,15 +7,6 @@
 namespace fenu {
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  return true;
-}
-
 const TreeNode* FirstSibling(const TreeNode* node) {
   while (const TreeNode* prev = node->GetPrevSibling()) node = prev;
   return node;
@@ -33,7 +24,7 @@ bool AnySibling(const TreeNode* node, bool includeSelf, const std::function<bool
 }
 
 bool NameExists(const TreeNode* node, std::string_view name, bool includeSelf) {
-  return AnySibling(node, includeSelf, [&](const TreeNode& sibling) { return SameTextAscii(sibling.text, name); });
+  return AnySibling(node, includeSelf, [&](const TreeNode& sibling) { return EqualsAsciiNoCase(sibling.text, name); });
 }
 
 bool IsAncestorOrSelf(const TreeNode* a, const TreeNode* b) {

@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "common/Help.h"
+#include "common/HotkeySpec.h"
 #include "common/Settings.h"
 #include "common/ShellCommands.h"
 #include "core/Cp1252.h"
 #include "core/Errors.h"
 #include "core/FileIo.h"
-#include "core/Numbers.h"
 #include "expansion/Expansion.h"
 #include "model/FontString.h"
 #include "model/TreeOps.h"
@@ -39,18 +39,6 @@ std::string Format(const char* pattern, const std::string& value) {
 
 bool KeyAllowed(char key) {
   return key == '\b' || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z');
-}
-
-std::string AsciiUpper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return text;
-}
-
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return text;
 }
 
 int ShowIndex(const std::string& show) { return show == kShowNo ? 1 : 0; }
@@ -127,16 +115,10 @@ bool TForm1::FormCreate() {
   auto text = [&](const char* section, const char* key, const char* def) {
     return settings.Value(section, key).value_or(def);
   };
-  auto integer = [&](const char* section, const char* key, int def) {
-    const auto value = settings.Value(section, key);
-    return value ? ParseInt(*value).value_or(def) : def;
-  };
-  const std::string first = text("HotKeys", "HotkeyB1", "Druck");
-  const std::string second = text("HotKeys", "HotkeyB2", "");
-  Label8 = "HotKey: " + first + (second.empty() ? "" : " + " + second);
-  stick_ = integer("Main", "Stick", 0) != 0;
+  Label8 = HotkeyLabel(text(kHotkeySection, "HotkeyB1", "Druck"), text(kHotkeySection, "HotkeyB2", ""));
+  stick_ = settings.Integer("Main", "Stick", 0) != 0;
   BFont = text("Main", "BFont", "");
-  BSplitter = integer("Main", "BSplitter", 233);
+  BSplitter = settings.Integer("Main", "BSplitter", 233);
   const std::string databaseFile = ResolveStick(appDir_, text("Main", "CurrentDB", "Standard.adb"), stick_);
   db_.SetAbbreviationIndex(ResolveStick(appDir_, text("Main", "CurDirectDB", "Standard.kdb"), stick_));
   databaseFolder_ = ExtractFilePath(databaseFile);
@@ -172,6 +154,11 @@ bool TForm1::FormCloseQuery() {
     case MsgResult::Yes: return SaveCurrentDatabase();
     default: return true;
   }
+}
+
+void TForm1::KeepLayout(int splitter, const std::string& font) {
+  BSplitter = splitter;
+  BFont = font;
 }
 
 void TForm1::FormClose() {
@@ -304,6 +291,16 @@ void TForm1::EnableFolderApply() {
   ChangedFlag = true;
 }
 
+void TForm1::FieldChange(Form1Field field, const std::string& text) {
+  switch (field) {
+    case Form1Field::txtPName: txtPName = text; break;
+    case Form1Field::txtPShort: txtPShort = text; break;
+    case Form1Field::txtPLong: txtPLong = text; break;
+    case Form1Field::txtFName: txtFName = text; break;
+    case Form1Field::txtFShort: txtFShort = text; break;
+  }
+}
+
 bool TForm1::KeyPress(Form1Field field, char key) {
   switch (field) {
     case Form1Field::txtPName: EnableBlockApply(); return true;
@@ -347,10 +344,15 @@ void TForm1::txtPLongDblClick() {
   for (TreeNode* folder = node ? node->Parent() : nullptr; folder; folder = folder->Parent()) {
     if (const auto data = GetBlockData(*folder)) keys = data->quickKey + keys;
   }
-  txtPLong = AsciiLower(keys + txtPShort);
+  txtPLong = LowerCaseAscii(keys + txtPShort);
 }
 
 // ---- Variables and preview -------------------------------------------------------------------------
+
+void TForm1::Memo1Select(int start, int length) {
+  Memo1SelStart = start;
+  Memo1SelLength = length;
+}
 
 void TForm1::btnVariableClick(bool memoFocused) {
   if (!memoFocused) {
@@ -406,14 +408,9 @@ void TForm1::PageKeyEnter() {
 bool TForm1::ApplyBlock() {
   TreeNode* node = Selected();
   if (!node || KindOf(*node) != EntryKind::Block) return false;
-  txtPShort = AsciiUpper(txtPShort);
-  txtPLong = AsciiLower(txtPLong);
-  if (!txtPShort.empty() && QuickKeyExists(node, txtPShort, false)) {
-    services_.dialogs.MessageDlg(
-        MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtPShort));
-    focusRequest = Form1Focus::txtPShort;
-    return false;
-  }
+  txtPShort = UpperCaseAscii(txtPShort);
+  txtPLong = LowerCaseAscii(txtPLong);
+  if (RefuseTakenQuickKey(*node, txtPShort, Form1Focus::txtPShort)) return false;
   if (!txtPLong.empty()) {
     for (TreeNode* other = db_.Tree().GetFirstNode(); other; other = other->GetNext()) {
       if (other == node) continue;
@@ -451,16 +448,19 @@ bool TForm1::ApplyBlock() {
   return true;
 }
 
+bool TForm1::RefuseTakenQuickKey(TreeNode& node, const std::string& key, Form1Focus field) {
+  if (key.empty() || !QuickKeyExists(&node, key, false)) return false;
+  services_.dialogs.MessageDlg(
+      MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", key));
+  focusRequest = field;
+  return true;
+}
+
 bool TForm1::ApplyFolder() {
   TreeNode* node = Selected();
   if (!node || KindOf(*node) != EntryKind::Folder) return false;
-  txtFShort = AsciiUpper(txtFShort);
-  if (!txtFShort.empty() && QuickKeyExists(node, txtFShort, false)) {
-    services_.dialogs.MessageDlg(
-        MsgKind::Error, Format("Ein Eintrag mit der Kurztaste \"%s\" existiert bereits in der aktuelle Gruppe/Ebene!", txtFShort));
-    focusRequest = Form1Focus::txtFShort;
-    return false;
-  }
+  txtFShort = UpperCaseAscii(txtFShort);
+  if (RefuseTakenQuickKey(*node, txtFShort, Form1Focus::txtFShort)) return false;
   BlockData data = GetBlockData(*node).value_or(NewBlockData());
   data.show = kShowYes;
   data.quickKey = txtFShort.substr(0, 1);
@@ -620,6 +620,21 @@ bool TForm1::tv_eg5DragDrop(TreeNode* dragged, TreeNode* target) {
   ChangedFlag = true;
   if (Selected() == dragged) ShowPageOf(dragged);
   return true;
+}
+
+// ---- The tree's branches -----------------------------------------------------------------------
+
+void TForm1::tv_eg5Expanded(TreeNode* node, bool expanded) {
+  // The tree shows it already: no rebuild.
+  if (node) node->expanded = expanded;
+}
+
+void TForm1::mnuExpandClick() { ExpandAll(true); }
+void TForm1::mnuCollapseClick() { ExpandAll(false); }
+
+void TForm1::ExpandAll(bool expanded) {
+  for (TreeNode* node = db_.Tree().GetFirstNode(); node; node = node->GetNext()) node->expanded = expanded;
+  ++treeVersion;
 }
 
 // ---- Menu -----------------------------------------------------------------------------------------

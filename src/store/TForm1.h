@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Mnemonics.h"
@@ -98,8 +99,9 @@ class TForm1 : private IVariablesHost {
   int cbxPShow = 0;
   std::string Memo1;
   bool Memo1Modified = false;
-  // Memo1's selection (start and length in characters). The view copies it in before the variable
-  // editor opens; memoSelectionRequest tells it to put the caret back after an insertion.
+  // Memo1's selection (start and length in characters). The view reports it (Memo1Select) before
+  // the variable editor opens; memoSelectionRequest tells it to put the caret back after an
+  // insertion.
   int Memo1SelStart = 0;
   int Memo1SelLength = 0;
   bool memoSelectionRequest = false;
@@ -133,7 +135,13 @@ class TForm1 : private IVariablesHost {
   bool FormCreate();
   // False keeps the window open.
   bool FormCloseQuery();
+  // The splitter's width and Memo1's font (FontString) as the window leaves them, for FormClose.
+  void KeepLayout(int splitter, const std::string& font);
   void FormClose();
+
+  // --- What the view takes once ------------------------------------------------------------------
+  std::optional<Form1Focus> TakeFocusRequest() { return std::exchange(focusRequest, std::nullopt); }
+  bool TakeMemoSelectionRequest() { return std::exchange(memoSelectionRequest, false); }
 
   // --- Selection ------------------------------------------------------------------------------
   // Moves the selection as a click would: first the question about a pending edit.
@@ -142,6 +150,9 @@ class TForm1 : private IVariablesHost {
   void tv_eg5Change(TreeNode* node);
 
   // --- Editing ------------------------------------------------------------------------------
+  // The text of an edit field as the user left it after a key or a paste.
+  void FieldChange(Form1Field field, const std::string& text);
+  void Memo1Select(int start, int length);
   // A key typed into a field; false when the field swallows it.
   bool KeyPress(Form1Field field, char key);
   void MouseDown(Form1Field field);
@@ -164,6 +175,13 @@ class TForm1 : private IVariablesHost {
   void but_RemoveClick();
   // Del in the tree: deletes as "Löschen" does.
   void tv_eg5KeyDelete();
+
+  // --- The tree's branches --------------------------------------------------------------------
+  // A branch opened or closed in the tree itself.
+  void tv_eg5Expanded(TreeNode* node, bool expanded);
+  // "Baum erweitern" and "Baum reduzieren": every branch opened, or closed.
+  void mnuExpandClick();
+  void mnuCollapseClick();
 
   // --- Dragging -------------------------------------------------------------------------------
   // Drops the dragged entry on target (nullptr: nothing under the mouse). True when it moved.
@@ -191,6 +209,7 @@ class TForm1 : private IVariablesHost {
 
  private:
   void NewEntry(bool folder);
+  void ExpandAll(bool expanded);
   void ShowPageOf(TreeNode* node);
   void Recount();
   void SortTree();
@@ -199,6 +218,8 @@ class TForm1 : private IVariablesHost {
   void EnableFolderApply();
   bool ApplyBlock();
   bool ApplyFolder();
+  // A quick key that a sibling of node carries already: told, and the focus goes to field.
+  bool RefuseTakenQuickKey(TreeNode& node, const std::string& key, Form1Focus field);
   // Saves to the current database file and removes the text files of saved deletions; a
   // failure is told to the user and answered false.
   bool SaveCurrentDatabase();

@@ -90,11 +90,8 @@ TForm1View::TForm1View(TForm1& logic) : Form(L"TForm1", 790, 580), logic_(logic)
 
 void TForm1View::OnCreate() {
   SetCaption(TForm1::kCaption);
-  HWND bar = AddGradientBar(Label21, "Bausteine-Übersicht", 0, 0, 790, kBar);
-  HWND hotkey = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY,
-                                0, 0, 10, 10, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Label8)),
-                                GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(hotkey, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  AddGradientBar(Label21, "Bausteine-Übersicht", 0, 0, 790, kBar);
+  AddBarLabel(Label21, Label8, "", SS_RIGHT | SS_CENTERIMAGE | SS_NOTIFY, 0, 10);
 
   HWND tree = AddControl(tv_eg5, WC_TREEVIEWW, "",
                          WS_TABSTOP | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
@@ -268,11 +265,6 @@ void TForm1View::SetSplitter(int width) {
 
 // ---- Rendering ----------------------------------------------------------------------------------
 
-void TForm1View::SetFieldText(int id, const std::string& text) {
-  HWND control = Item(id);
-  if (ui::GetText(control) != text) ui::SetText(control, text);
-}
-
 void TForm1View::ShowPage(Form1Page page) {
   for (int id : kRootPage) ShowWindow(Item(id), page == Form1Page::Root ? SW_SHOW : SW_HIDE);
   for (int id : kFolderPage) ShowWindow(Item(id), page == Form1Page::Folder ? SW_SHOW : SW_HIDE);
@@ -285,22 +277,21 @@ void TForm1View::Render() {
   else SyncSelection();
   ShowPage(logic_.page);
   fileLabel_.SetFileName(logic_.FileLabel);
-  SetFieldText(Label17, logic_.Label17);
-  SetFieldText(Label18, logic_.Label18);
-  SetFieldText(txtFName, logic_.txtFName);
-  SetFieldText(txtFShort, logic_.txtFShort);
-  SetFieldText(txtPName, logic_.txtPName);
-  SetFieldText(txtPShort, logic_.txtPShort);
-  SetFieldText(txtPLong, logic_.txtPLong);
+  ui::UpdateText(Item(Label17), logic_.Label17);
+  ui::UpdateText(Item(Label18), logic_.Label18);
+  ui::UpdateText(Item(txtFName), logic_.txtFName);
+  ui::UpdateText(Item(txtFShort), logic_.txtFShort);
+  ui::UpdateText(Item(txtPName), logic_.txtPName);
+  ui::UpdateText(Item(txtPShort), logic_.txtPShort);
+  ui::UpdateText(Item(txtPLong), logic_.txtPLong);
   SendMessageW(Item(cbxPShow), CB_SETCURSEL, static_cast<WPARAM>(logic_.cbxPShow), 0);
-  if (ui::GetText(Item(Memo1)) != logic_.Memo1) ui::SetText(Item(Memo1), logic_.Memo1);
+  ui::UpdateText(Item(Memo1), logic_.Memo1);
   SendMessageW(Item(Memo1), EM_SETMODIFY, logic_.Memo1Modified ? TRUE : FALSE, 0);
-  if (logic_.memoSelectionRequest) {
+  if (logic_.TakeMemoSelectionRequest()) {
     SendMessageW(Item(Memo1), EM_SETSEL, static_cast<WPARAM>(logic_.Memo1SelStart),
                  static_cast<LPARAM>(logic_.Memo1SelStart + logic_.Memo1SelLength));
     SendMessageW(Item(Memo1), EM_SCROLLCARET, 0, 0);
     SetFocus(Item(Memo1));
-    logic_.memoSelectionRequest = false;
   }
   EnableItem(btnPOk, logic_.btnPOkEnabled);
   EnableItem(btnFOk, logic_.btnFOkEnabled);
@@ -311,10 +302,9 @@ void TForm1View::Render() {
                  MF_BYPOSITION | (logic_.mnuTextbausteinEnabled ? MF_ENABLED : MF_GRAYED));
   DrawMenuBar(Handle());
   SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(logic_.StatusBar).c_str()));
-  if (logic_.focusRequest) {
+  if (const auto focus = logic_.TakeFocusRequest()) {
     // As Tab would: an edit field's text is selected.
-    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IdOf(*logic_.focusRequest))), TRUE);
-    logic_.focusRequest.reset();
+    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IdOf(*focus))), TRUE);
   }
   rendering_ = false;
 }
@@ -332,11 +322,7 @@ LRESULT CALLBACK TForm1View::FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
   auto* view = reinterpret_cast<TForm1View*>(data);
   bool handled = false;
   LRESULT result = 0;
-  try {
-    result = view->HandleField(hwnd, msg, wParam, lParam, handled);
-  } catch (...) {
-    ui::HandleUnhandledError();
-  }
+  FENU_GUARDED(result = view->HandleField(hwnd, msg, wParam, lParam, handled);)
   return handled ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
@@ -426,8 +412,7 @@ bool TForm1View::OnNotify(NMHDR* header, LRESULT& result) {
       }
       return true;
     case TVN_ITEMEXPANDEDW:
-      if (auto* node = reinterpret_cast<TreeNode*>(tree->itemNew.lParam))
-        node->expanded = (tree->action & TVE_EXPAND) != 0;
+      logic_.tv_eg5Expanded(reinterpret_cast<TreeNode*>(tree->itemNew.lParam), (tree->action & TVE_EXPAND) != 0);
       return true;
     case TVN_KEYDOWN:
       if (reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey == VK_DELETE && !rendering_) {
@@ -511,14 +496,7 @@ void TForm1View::ChooseMemoFont() {
 bool TForm1View::OnCommand(int id, int code, HWND control) {
   if (const auto field = FieldOf(id); field && code == EN_CHANGE) {
     if (rendering_) return true;
-    const std::string text = ui::GetText(control);
-    switch (*field) {
-      case Form1Field::txtPName: logic_.txtPName = text; break;
-      case Form1Field::txtPShort: logic_.txtPShort = text; break;
-      case Form1Field::txtPLong: logic_.txtPLong = text; break;
-      case Form1Field::txtFName: logic_.txtFName = text; break;
-      case Form1Field::txtFShort: logic_.txtFShort = text; break;
-    }
+    logic_.FieldChange(*field, ui::GetText(control));
     return true;
   }
   if (id == Memo1 && code == EN_CHANGE) {
@@ -556,20 +534,15 @@ bool TForm1View::OnCommand(int id, int code, HWND control) {
     case TForm1::mnuCopy: SendMessageW(focus, WM_COPY, 0, 0); return true;
     case TForm1::mnuPaste: SendMessageW(focus, WM_PASTE, 0, 0); return true;
     case TForm1::mnuSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); return true;
-    case TForm1::mnuExpand:
-    case TForm1::mnuCollapse:
-      for (TreeNode* node = logic_.Tree().GetFirstNode(); node; node = node->GetNext())
-        node->expanded = id == TForm1::mnuExpand;
-      renderedTreeVersion_ = -1;
-      break;
+    case TForm1::mnuExpand: logic_.mnuExpandClick(); break;
+    case TForm1::mnuCollapse: logic_.mnuCollapseClick(); break;
     case btnVariable:
     case TForm1::mnuVariables: {
       HWND memo = Item(Memo1);
       if (IsWindowVisible(memo)) SetFocus(memo);
       DWORD start = 0, end = 0;
       SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-      logic_.Memo1SelStart = static_cast<int>(start);
-      logic_.Memo1SelLength = static_cast<int>(end - start);
+      logic_.Memo1Select(static_cast<int>(start), static_cast<int>(end - start));
       logic_.btnVariableClick(GetFocus() == memo);
       break;
     }
@@ -607,8 +580,7 @@ bool TForm1View::OnCloseQuery(int) {
 }
 
 void TForm1View::OnClose(int) {
-  logic_.BSplitter = splitter_;
-  logic_.BFont = FontString(memoFont_);
+  logic_.KeepLayout(splitter_, FontString(memoFont_));
   logic_.FormClose();
   ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TForm1", Scale(96));
 }

@@ -50,7 +50,6 @@ class TForm1View : public ui::Form {
   void Render();
   void RebuildTree();
   void SyncSelection();
-  void SetFieldText(int id, const std::string& text);
   void ShowPage(Form1Page page);
   void SetHint(HWND control);
   void ApplyMemoFont();

@@ -29,10 +29,6 @@ bool TfrmAliaseView::OnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result)
   switch (msg) {
     case WM_NOTIFY:
       return grid_.OnNotify(reinterpret_cast<const NMHDR*>(lParam), result);
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

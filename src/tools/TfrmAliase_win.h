@@ -17,6 +17,10 @@ class TfrmAliaseView : public ui::Form {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnDpiChanged(int) override { grid_.SetDpi(Dpi()); }
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
   TfrmAliase& logic_;

@@ -33,9 +33,8 @@ void TfrmFavFolder::FormCreate() {
 
   // The label shows the hotkey as the shell registers it, with the shell's defaults.
   const HotkeySlot& slot = kHotkeySlots[3];
-  const std::string first = settings.ReadString(kHotkeySection, slot.firstKey, slot.shellFirst);
-  const std::string second = settings.ReadString(kHotkeySection, slot.secondKey, slot.shellSecond);
-  Label4 = "HotKey: " + first + (second.empty() ? "" : " + " + second);
+  Label4 = HotkeyLabel(settings.ReadString(kHotkeySection, slot.firstKey, slot.shellFirst),
+                       settings.ReadString(kHotkeySection, slot.secondKey, slot.shellSecond));
 
   try {
     ReadFavouritesFile(FavouritesPath(), Grid);

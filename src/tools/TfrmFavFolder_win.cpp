@@ -40,14 +40,6 @@ ui::Icon LoadFolderIcon() {
 
 }  // namespace
 
-HWND TfrmFavFolderView::AddStripLabel(int id, DWORD style, int x, int width) {
-  HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, Scale(x), 0, Scale(width),
-                               Scale(kStrip), Item(Strip), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
-  return label;
-}
-
 void TfrmFavFolderView::OnCreate() {
   SetCaption(TfrmFavFolder::kCaption);
   AddGradientBar(Strip, "", 0, 0, 460, kStrip);
@@ -57,8 +49,8 @@ void TfrmFavFolderView::OnCreate() {
                                 GetModuleHandleW(nullptr), nullptr);
   SendMessageW(symbol, STM_SETICON, reinterpret_cast<WPARAM>(icon_.Get()), 0);
   PlaceSymbol();
-  ui::SetText(AddStripLabel(StripTitle, SS_LEFT | SS_CENTERIMAGE, 30, 220), TfrmFavFolder::kTitle);
-  AddStripLabel(Label4, SS_RIGHT | SS_CENTERIMAGE, 250, 200);
+  AddBarLabel(Strip, StripTitle, TfrmFavFolder::kTitle, SS_LEFT | SS_CENTERIMAGE, 30, 220);
+  AddBarLabel(Strip, Label4, "", SS_RIGHT | SS_CENTERIMAGE, 250, 200);
 
   HWND list = AddControl(Grid, WC_LISTVIEWW, "", ui::StringGridView::kListStyle, 8, 38, 444, 200);
   grid_.Attach(list, logic_.Grid, {false, TfrmFavFolder::kRowHeight}, Scale(96), BoldFont());
@@ -67,12 +59,7 @@ void TfrmFavFolderView::OnCreate() {
   AddCheckBox(CheckBox, WithMnemonic(TfrmFavFolder::kCheckBox, 'B'), 236, 249, 216, 20);
   AddButton(btnFolder, WithMnemonic(TfrmFavFolder::kBtnFolder, 'x'), 264, 280, 90, 26, true);
   AddButton(btnSchliessen, WithMnemonic(TfrmFavFolder::kBtnSchliessen, 'S'), 362, 280, 90, 26);
-  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBar)), GetModuleHandleW(nullptr),
-                                nullptr);
-  // One part across the line, whose text is also the window text.
-  int right = -1;
-  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+  AddStatusLine(StatusBar);
 }
 
 void TfrmFavFolderView::PlaceSymbol() {
@@ -147,10 +134,6 @@ bool TfrmFavFolderView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_SETCURSOR:
       ShowHint(reinterpret_cast<HWND>(wParam));
       return false;
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

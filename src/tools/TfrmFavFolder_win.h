@@ -32,9 +32,12 @@ class TfrmFavFolderView : public ui::Form {
   void OnResize(int width, int height) override;
   void OnDpiChanged(int oldDpi) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
-  HWND AddStripLabel(int id, DWORD style, int x, int width);
   void PlaceSymbol();
   void ShowHint(HWND control);
 

@@ -1,6 +1,6 @@
 #include "tools/TfrmHotkey_win.h"
 
-#include "ui/win32/Text_win.h"
+#include "ui/win32/ListFill_win.h"
 
 namespace fenu {
 
@@ -28,10 +28,7 @@ void TfrmHotkeyView::OnShow() {
 void TfrmHotkeyView::RenderBox(int box) {
   const ComboState& state = logic_.cbx[static_cast<std::size_t>(box)];
   HWND combo = Item(cbx1 + box);
-  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : state.items)
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(state.itemIndex), 0);
+  ui::FillList(combo, state.items, state.itemIndex);
   ui::EnableControl(combo, state.enabled);
 }
 

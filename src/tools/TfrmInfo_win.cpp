@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/TextLines.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Text_win.h"
 
@@ -9,16 +10,6 @@ namespace fenu {
 namespace {
 
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
-
-// The notice's lines are separated by carriage returns; a static control breaks at CR LF.
-std::string WithLineBreaks(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    out += text[i];
-    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) out += '\n';
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -51,7 +42,8 @@ void TfrmInfoView::OnShow() {
   GetLocalTime(&now);
   logic_.FormShow(now.wYear);
   ui::SetText(Item(lBuild), logic_.lBuild);
-  ui::SetText(Item(Label3), WithLineBreaks(logic_.Label3));
+  // The notice's lines are separated by carriage returns; a static control breaks at CR LF.
+  ui::SetText(Item(Label3), NormalizeLineBreaks(logic_.Label3));
   ui::SetText(Item(lbURL), logic_.lbURL);
 }
 

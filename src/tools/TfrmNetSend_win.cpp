@@ -1,6 +1,7 @@
 #include "tools/TfrmNetSend_win.h"
 
 #include "tools/TfrmAliase_win.h"
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {
@@ -9,12 +10,6 @@ namespace {
 constexpr int kPanelWidth = 204;  // Panel1, the left part in the button-shadow colour
 
 std::string WithMnemonic(const std::string& text, std::size_t at) { return text.substr(0, at) + "&" + text.substr(at); }
-
-void FillList(HWND list, UINT reset, UINT add, UINT select, const std::vector<std::string>& items, int index) {
-  SendMessageW(list, reset, 0, 0);
-  for (const std::string& item : items) SendMessageW(list, add, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
-  SendMessageW(list, select, static_cast<WPARAM>(index), 0);
-}
 
 }  // namespace
 
@@ -50,10 +45,9 @@ void TfrmNetSendView::OnShow() {
 }
 
 void TfrmNetSendView::Render() {
-  FillList(Item(cbxDomains), CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL, logic_.cbxDomains, logic_.cbxDomainsIndex);
-  FillList(Item(lbComputers), LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL, logic_.lbComputers, logic_.lbComputersIndex);
-  FillList(Item(lbrecipients), LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL, logic_.lbrecipients,
-           logic_.lbrecipientsIndex);
+  ui::FillList(Item(cbxDomains), logic_.cbxDomains, logic_.cbxDomainsIndex);
+  ui::FillList(Item(lbComputers), logic_.lbComputers, logic_.lbComputersIndex);
+  ui::FillList(Item(lbrecipients), logic_.lbrecipients, logic_.lbrecipientsIndex);
   ui::SetText(Item(Label3), WithMnemonic(logic_.Label3, 0));
   ui::SetText(Item(Edit1), logic_.Edit1);
 }
@@ -125,10 +119,6 @@ bool TfrmNetSendView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNSHADOW));
       return true;
     }
-    case WM_HELP:
-      logic_.FormHelp();
-      result = TRUE;
-      return true;
     default:
       return false;
   }

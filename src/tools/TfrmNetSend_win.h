@@ -36,6 +36,10 @@ class TfrmNetSendView : public ui::Form, public INetSendDialogs {
   void OnShow() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnHelp() override {
+    logic_.FormHelp();
+    return true;
+  }
 
  private:
   void Render();

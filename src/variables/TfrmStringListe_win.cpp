@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {
@@ -47,10 +48,7 @@ void TfrmStringListeView::OnResize(int width, int height) {
 void TfrmStringListeView::Render() {
   HWND list = Item(mmListe);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& item : logic_.mmListe)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
-  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(logic_.itemIndex), 0);
+  ui::FillList(list, logic_.mmListe, logic_.itemIndex);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   ui::SetText(Item(Edit1), logic_.Edit1);

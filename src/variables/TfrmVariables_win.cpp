@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ui/win32/Dpi_win.h"
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Pictures_win.h"
 #include "ui/win32/Text_win.h"
 #include "variables/TfrmStringListe_win.h"
@@ -23,11 +24,6 @@ const int kPanel3[] = {TfrmVariablesView::lblVariable, TfrmVariablesView::cbxVar
                        TfrmVariablesView::lbWerte,     TfrmVariablesView::cbkRestrict, TfrmVariablesView::sbNewVar,
                        TfrmVariablesView::sbEditItem,  TfrmVariablesView::sbDelete,    TfrmVariablesView::sbSave};
 const int kPanel4[] = {TfrmVariablesView::lblOptTitle, TfrmVariablesView::lblOptText, TfrmVariablesView::Memo1};
-
-void FillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& items) {
-  SendMessageW(list, reset, 0, 0);
-  for (const std::string& item : items) SendMessageW(list, add, 0, reinterpret_cast<LPARAM>(ui::ToWide(item).c_str()));
-}
 
 }  // namespace
 
@@ -119,12 +115,8 @@ void TfrmVariablesView::OnDpiChanged(int) {
 
 void TfrmVariablesView::OnShow() {
   logic_.FormShow();
-  FillList(Item(ListBox), LB_RESETCONTENT, LB_ADDSTRING, logic_.ListBox);
+  ui::FillList(Item(ListBox), logic_.ListBox);
   Render();
-}
-
-void TfrmVariablesView::SetFieldText(int id, const std::string& text) {
-  if (ui::GetText(Item(id)) != text) ui::SetText(Item(id), text);
 }
 
 void TfrmVariablesView::Render() {
@@ -140,23 +132,23 @@ void TfrmVariablesView::Render() {
   if (logic_.panel == VariablesPanel::Panel1 && !logic_.Label7Visible) ShowWindow(Item(Label7), SW_HIDE);
   for (int id : kPrompt) EnableItem(id, logic_.MeldungstextEnabled);
   for (int id : kOffset) EnableItem(id, !logic_.MeldungstextEnabled);
-  SetFieldText(Label7, logic_.Label7);
-  SetFieldText(Edit1, logic_.Edit1);
-  SetFieldText(txtCaption, logic_.txtCaption);
-  SetFieldText(txtValue, logic_.txtValue);
-  SetFieldText(Memo1, logic_.Memo1);
+  ui::UpdateText(Item(Label7), logic_.Label7);
+  ui::UpdateText(Item(Edit1), logic_.Edit1);
+  ui::UpdateText(Item(txtCaption), logic_.txtCaption);
+  ui::UpdateText(Item(txtValue), logic_.txtValue);
+  ui::UpdateText(Item(Memo1), logic_.Memo1);
 
   if (logic_.treeVersion != renderedTreeVersion_) {
     ui::FillTreeView(Item(TreeView), logic_.TreeView, items_);
     renderedTreeVersion_ = logic_.treeVersion;
   }
   if (logic_.cbxVariable != renderedVariables_) {
-    FillList(Item(cbxVariable), CB_RESETCONTENT, CB_ADDSTRING, logic_.cbxVariable);
+    ui::FillList(Item(cbxVariable), logic_.cbxVariable);
     renderedVariables_ = logic_.cbxVariable;
   }
   SendMessageW(Item(cbxVariable), CB_SETCURSEL, static_cast<WPARAM>(logic_.cbxVariableIndex), 0);
   if (logic_.lbWerte != renderedValues_) {
-    FillList(Item(lbWerte), LB_RESETCONTENT, LB_ADDSTRING, logic_.lbWerte);
+    ui::FillList(Item(lbWerte), logic_.lbWerte);
     renderedValues_ = logic_.lbWerte;
   }
   SendMessageW(Item(cbkRestrict), BM_SETCHECK, logic_.cbkRestrict ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -183,7 +175,7 @@ bool TfrmVariablesView::OnCommand(int id, int code, HWND control) {
       case Edit1:
         logic_.Edit1Change(text);
         rendering_ = true;
-        SetFieldText(Label7, logic_.Label7);
+        ui::UpdateText(Item(Label7), logic_.Label7);
         rendering_ = false;
         return true;
       case txtCaption: logic_.txtCaption = text; return true;

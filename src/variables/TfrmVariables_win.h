@@ -45,7 +45,6 @@ class TfrmVariablesView : public ui::Form {
 
  private:
   void Render();
-  void SetFieldText(int id, const std::string& text);
   void AddHint(int id, const char* hint);
 
   TfrmVariables& logic_;

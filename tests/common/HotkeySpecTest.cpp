@@ -53,5 +53,11 @@ TEST(HotkeySpec, FOrNFormWithoutNumberIsAConversionError) {
   }
 }
 
+TEST(HotkeySpec, TheLabelNamesTheSecondPartOnlyWhenThereIsOne) {
+  EXPECT_EQ(HotkeyLabel("[Strg-Alt]", "F5"), "HotKey: [Strg-Alt] + F5");
+  EXPECT_EQ(HotkeyLabel("Druck", ""), "HotKey: Druck");
+  EXPECT_EQ(HotkeyLabel("", ""), "HotKey: ");
+}
+
 }  // namespace
 }  // namespace fenu

@@ -35,5 +35,31 @@ TEST(Cp1252, CaseFollowsTheCodePage) {
   EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
 }
 
+TEST(Cp1252, FindsWithoutCaseAtTheFirstPlace) {
+  const struct {
+    const char* haystack;
+    const char* needle;
+    std::size_t at;
+  } cases[] = {
+      {"aaab", "AAB", 1},             // a partial match before the real one
+      {"Grüße an ÜBERMORGEN", "übermorgen", 9},
+      {"xyz", "Z", 2},                // at the very end
+      {"abc", "abcd", std::string_view::npos},
+      {"abc", "", 0},
+      {"", "a", std::string_view::npos},
+      {"Straße", "STRASSE", std::string_view::npos},  // ß has no capital here
+  };
+  for (const auto& c : cases) EXPECT_EQ(FindNoCase(c.haystack, c.needle), c.at) << c.haystack << " / " << c.needle;
+}
+
+TEST(Cp1252, AsciiCaseLeavesEveryOtherByte) {
+  EXPECT_EQ(UpperCaseAscii("äöü ßéœšÿ az{`@"), "äöü ßéœšÿ AZ{`@");
+  EXPECT_EQ(LowerCaseAscii("ÄÖÜ ÉŒŠŸ AZ[@`"), "ÄÖÜ ÉŒŠŸ az[@`");
+  EXPECT_TRUE(EqualsAsciiNoCase("Ordner x", "ORDNER X"));
+  EXPECT_FALSE(EqualsAsciiNoCase("Größe", "GRÖßE"));  // the umlaut differs in case
+  EXPECT_FALSE(EqualsAsciiNoCase("@", "`"));          // one apart, as 'A' and 'a' are not
+  EXPECT_FALSE(EqualsAsciiNoCase("Strg", "Strg-"));
+}
+
 }  // namespace
 }  // namespace fenu

@@ -495,6 +495,63 @@ TEST(TForm1, FindByIdSelectsTheBlockAndAnExtensionFindsNothing) {
   EXPECT_EQ(w.fake.log.back(), "MessageBox Information \"Zu dieser ID konnte kein Baustein ermittelt werden!\" -> OK");
 }
 
+TEST(TForm1, ExpandingAndCollapsingAllReachesEveryLevelAndRebuildsTheTree) {
+  Window w;
+  TreeNode* intern = w.Find("Intern");
+  w.form.tv_eg5Expanded(intern, true);  // opened in the tree: the tree shows it already
+  w.form.tv_eg5Expanded(nullptr, true);
+  const int shown = w.form.treeVersion;
+  EXPECT_TRUE(intern->expanded);
+  const auto all = [&](bool expanded) {
+    for (TreeNode* n = w.form.Tree().GetFirstNode(); n; n = n->GetNext())
+      if (n->expanded != expanded) return false;
+    return true;
+  };
+  w.form.mnuExpandClick();
+  EXPECT_TRUE(all(true));
+  EXPECT_GT(w.form.treeVersion, shown);
+  const int expandedVersion = w.form.treeVersion;
+  w.form.mnuCollapseClick();
+  EXPECT_TRUE(all(false));
+  EXPECT_GT(w.form.treeVersion, expandedVersion);
+  EXPECT_FALSE(w.form.ChangedFlag);  // the view of the tree is no change of the database
+}
+
+TEST(TForm1, FieldsTakeTheirTextsAndTheViewTakesEachRequestOnce) {
+  Window w;
+  w.form.Select(w.Find("Brief"));
+  const std::pair<Form1Field, std::string*> fields[] = {
+      {Form1Field::txtPName, &w.form.txtPName},   {Form1Field::txtPShort, &w.form.txtPShort},
+      {Form1Field::txtPLong, &w.form.txtPLong},   {Form1Field::txtFName, &w.form.txtFName},
+      {Form1Field::txtFShort, &w.form.txtFShort},
+  };
+  for (const auto& [field, member] : fields) {
+    w.form.FieldChange(field, "neu");
+    EXPECT_EQ(*member, "neu");
+    w.form.FieldChange(field, "");
+  }
+  w.form.FieldChange(Form1Field::txtPShort, "v");  // the key of "Vorlagen"
+  w.form.btnPOkClick();
+  EXPECT_EQ(w.form.TakeFocusRequest(), Form1Focus::txtPShort);
+  EXPECT_EQ(w.form.TakeFocusRequest(), std::nullopt);
+  EXPECT_FALSE(w.form.TakeMemoSelectionRequest());
+}
+
+TEST(TForm1, TheLayoutTheWindowKeepsIsWrittenOnClosing) {
+  Window w;
+  std::string settings = w.dir.Read("fenu.ini");
+  settings.insert(settings.find("[Main]\r\n") + 8, "BFont=alt\r\n");
+  w.dir.Write("fenu.ini", settings);
+  w.form.KeepLayout(310, "");  // the window's own font: the stored one stays
+  w.form.FormClose();
+  EXPECT_NE(w.dir.Read("fenu.ini").find("BSplitter=310"), std::string::npos);
+  EXPECT_NE(w.dir.Read("fenu.ini").find("[Main]\r\nBFont=alt\r\n"), std::string::npos);
+  w.form.KeepLayout(250, "Arial,10");
+  w.form.FormClose();
+  EXPECT_NE(w.dir.Read("fenu.ini").find("BSplitter=250"), std::string::npos);
+  EXPECT_NE(w.dir.Read("fenu.ini").find("BFont=Arial,10"), std::string::npos);
+}
+
 TEST(TForm1, TextsComeFromAndGoToExternalFiles) {
   Window w;
   w.form.Select(w.Find("Memo"));

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "platform/win32/Win32Services_win.h"
+#include "ui/win32/ActiveOwner_win.h"
 #include "ui/win32/GdiObject_win.h"
 #include "ui/win32/Text_win.h"
 
@@ -52,12 +53,9 @@ UINT Style(MsgKind kind, MsgButtons buttons) {
 
 MsgResult Win32Dialogs::MessageDlg(MsgKind kind, std::string_view text, MsgButtons buttons) {
   // Modal to the window in front of this thread; with none, to every window of the thread.
-  HWND owner = GetActiveWindow();
+  HWND owner = ui::ActiveOwner();
   UINT style = Style(kind, buttons);
-  if (!owner || !IsWindowVisible(owner)) {
-    owner = nullptr;
-    style |= MB_TASKMODAL;
-  }
+  if (!owner) style |= MB_TASKMODAL;
   // A hook still waiting for an earlier box (asked for from inside it) goes first.
   if (t_hook) t_hook->Reset();
   ui::Hook hook(SetWindowsHookExW(WH_CBT, GermanButtonsHook, nullptr, GetCurrentThreadId()));

@@ -5,34 +5,6 @@
 #include "ui/win32/MessageLoop_win.h"
 
 namespace fenu::win32 {
-namespace {
-
-struct OsVersion {
-  bool ntFamily;
-  DWORD major;
-  DWORD minor;
-};
-
-// The real version: GetVersionEx answers what the manifest allows it to.
-OsVersion QueryOsVersion() {
-  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
-    auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
-        reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
-    if (rtlGetVersion && rtlGetVersion(&info) == 0) return {true, info.dwMajorVersion, info.dwMinorVersion};
-  }
-  return {true, 10, 0};
-}
-
-bool BringForward(HWND window) {
-  BringWindowToTop(window);
-  SetForegroundWindow(window);
-  return GetForegroundWindow() == window;
-}
-
-}  // namespace
 
 // A window of another program that has just come to the front gets the keyboard a moment
 // later: its thread has to take the activation, and under X the window system syncs the keyboard
@@ -79,14 +51,6 @@ bool Win32Focus::ForceForeground(WindowHandle handle) {
   HWND window = root ? root : control;
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
   if (GetForegroundWindow() == window) return true;
-
-  const OsVersion os = QueryOsVersion();
-  const bool modern = (os.ntFamily && os.major > 4) || (!os.ntFamily && (os.major > 4 || (os.major == 4 && os.minor > 0)));
-  if (!modern) {
-    const bool done = BringForward(window);
-    if (done) LetActivationSettle(window);
-    return done;
-  }
 
   const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
   const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);

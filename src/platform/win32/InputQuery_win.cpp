@@ -1,6 +1,7 @@
 #include "platform/win32/InputQuery_win.h"
 
 #include "platform/win32/Win32Services_win.h"
+#include "ui/win32/ActiveOwner_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::ui {
@@ -25,8 +26,7 @@ namespace fenu::win32 {
 
 bool Win32Dialogs::InputQuery(std::string_view caption, std::string_view prompt, std::string& value) {
   ui::InputQueryForm form{std::string(caption), std::string(prompt), value};
-  HWND owner = GetActiveWindow();
-  if (form.ShowModal(owner && IsWindowVisible(owner) ? owner : nullptr) != IDOK) return false;
+  if (form.ShowModal(ui::ActiveOwner()) != IDOK) return false;
   value = form.Value();
   return true;
 }

@@ -16,6 +16,7 @@
 #include "ui/win32/Text_win.h"
 #include "ui/win32/TextFit_win.h"
 #include "ui/win32/WindowClass_win.h"
+#include "ui/win32/WindowObject_win.h"
 
 namespace fenu::ui {
 namespace {
@@ -383,6 +384,16 @@ HWND Form::AddStatusBar(int id) {
   return status;
 }
 
+HWND Form::AddStatusLine(int id) {
+  HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!status) throw std::runtime_error("CreateWindowExW status line");
+  SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
+  int right = -1;
+  SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+  return status;
+}
+
 HWND Form::AddGradientBar(int id, std::string_view text, int x, int y, int w, int h) {
   RegisterGradientBarClass();
   HWND bar = AddControl(id, kGradientBarClass, text, 0, x, y, w, h);
@@ -390,16 +401,20 @@ HWND Form::AddGradientBar(int id, std::string_view text, int x, int y, int w, in
   return bar;
 }
 
+HWND Form::AddBarLabel(int barId, int id, std::string_view text, DWORD style, int x, int w) {
+  HWND bar = Item(barId);
+  RECT area{};
+  GetClientRect(bar, &area);
+  HWND label = CreateWindowExW(0, L"STATIC", ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, Scale(x),
+                               0, Scale(w), area.bottom, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!label) throw std::runtime_error("CreateWindowExW bar label");
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+  return label;
+}
+
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* form = static_cast<Form*>(create->lpCreateParams);
-    form->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!form) return DefDlgProcW(hwnd, msg, wParam, lParam);
-  FENU_GUARDED(return form->HandleMessage(msg, wParam, lParam);)
+  return ObjectWindowProc<Form, &Form::hwnd_, &Form::HandleMessage, DefaultProc::Dialog>(hwnd, msg, wParam, lParam);
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -96,11 +96,17 @@ class Form {
   HWND AddComboList(int id, int x, int y, int w, int h);
   // The decorative title strip with a colour gradient and a white bold heading.
   HWND AddGradientBar(int id, std::string_view text, int x, int y, int w, int h);
+  // A bold label on the gradient bar barId, as high as the bar, its text white on the gradient;
+  // x and w in 96-DPI pixels of the bar.
+  HWND AddBarLabel(int barId, int id, std::string_view text, DWORD style, int x, int w);
   // A label that names the field created after it: its "&" marks the mnemonic that moves the
   // focus there.
   HWND AddFieldLabel(int id, std::string_view text, int x, int y, int w, int h);
   // A status bar with one simple panel along the bottom, in the window's font.
   HWND AddStatusBar(int id);
+  // A status line for a window of fixed size: one part across the bottom, without a size grip,
+  // in the window's font. Part 0 holds the text, which is also the control's window text.
+  HWND AddStatusLine(int id);
   void EnableItem(int id, bool enabled) { EnableControl(Item(id), enabled); }
 
   int Scale(int pixels) const;

@@ -164,9 +164,19 @@ std::wstring Line(HWND control, std::wstring_view text, SIZE need, SIZE have) {
   return L"id=" + std::to_wstring(GetDlgCtrlID(control)) + L" " + ClassOf(control) + L" \"" + std::wstring(text) + sizes;
 }
 
-void CheckHeaders(HWND list, std::vector<std::wstring>& cut) {
-  HWND header = ListView_GetHeader(list);
-  if (!header) return;
+// The column headers of a list view: each one's text, the room it needs (the text with padding on
+// both sides) and the width it has.
+struct HeaderColumn {
+  int index;
+  std::wstring text;
+  SIZE need;
+  int width;
+};
+
+std::vector<HeaderColumn> HeaderColumns(HWND listView) {
+  std::vector<HeaderColumn> columns;
+  HWND header = ListView_GetHeader(listView);
+  if (!header) return columns;
   const Measure measure(header);
   const int count = Header_GetItemCount(header);
   for (int i = 0; i < count; ++i) {
@@ -177,9 +187,16 @@ void CheckHeaders(HWND list, std::vector<std::wstring>& cut) {
     item.cchTextMax = 128;
     if (!Header_GetItem(header, i, &item)) continue;
     const RECT need = measure.Calc(text, DT_SINGLELINE | DT_NOPREFIX);
-    const int width = need.right + 2 * Scale(list, kHeaderPadding);
-    if (width > item.cxy) cut.push_back(Line(list, text, {width, need.bottom}, {item.cxy, 0}) + L" (column " +
-                                        std::to_wstring(i) + L")");
+    columns.push_back({i, text, {need.right + 2 * Scale(listView, kHeaderPadding), need.bottom}, item.cxy});
+  }
+  return columns;
+}
+
+void CheckHeaders(HWND list, std::vector<std::wstring>& cut) {
+  for (const HeaderColumn& column : HeaderColumns(list)) {
+    if (column.need.cx > column.width)
+      cut.push_back(Line(list, column.text, column.need, {column.width, 0}) + L" (column " +
+                    std::to_wstring(column.index) + L")");
   }
 }
 
@@ -338,20 +355,9 @@ int PlaceRow(std::initializer_list<HWND> controls, int x, int y, int width, int 
 }
 
 void FitListViewHeaders(HWND listView) {
-  HWND header = ListView_GetHeader(listView);
-  if (!header) return;
-  const Measure measure(header);
-  const int count = Header_GetItemCount(header);
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[128] = {};
-    HDITEMW item{};
-    item.mask = HDI_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 128;
-    if (!Header_GetItem(header, i, &item)) continue;
-    const int need =
-        static_cast<int>(measure.Calc(text, DT_SINGLELINE | DT_NOPREFIX).right) + 2 * Scale(listView, kHeaderPadding);
-    if (ListView_GetColumnWidth(listView, i) < need) ListView_SetColumnWidth(listView, i, need);
+  for (const HeaderColumn& column : HeaderColumns(listView)) {
+    if (ListView_GetColumnWidth(listView, column.index) < column.need.cx)
+      ListView_SetColumnWidth(listView, column.index, column.need.cx);
   }
 }
 

@@ -23,4 +23,8 @@ std::string GetText(HWND window) {
 
 void SetText(HWND window, std::string_view cp1252) { SetWindowTextW(window, ToWide(cp1252).c_str()); }
 
+void UpdateText(HWND window, std::string_view cp1252) {
+  if (GetText(window) != cp1252) SetText(window, cp1252);
+}
+
 }  // namespace fenu::ui

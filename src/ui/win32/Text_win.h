@@ -12,5 +12,8 @@ std::string FromWide(std::wstring_view wide);
 
 std::string GetText(HWND window);
 void SetText(HWND window, std::string_view cp1252);
+// Sets the text only when it differs: an edit field keeps its caret and selection, and no change
+// notification comes back.
+void UpdateText(HWND window, std::string_view cp1252);
 
 }  // namespace fenu::ui

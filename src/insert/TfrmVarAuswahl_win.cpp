@@ -1,17 +1,9 @@
-#include "insert/PromptViews_win.h"
+#include "insert/TfrmVarAuswahl_win.h"
 
-#include "platform/win32/InputQuery_win.h"
+#include "ui/win32/ListFill_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu {
-namespace {
-
-HWND ActiveOwner() {
-  HWND owner = GetActiveWindow();
-  return owner && IsWindowVisible(owner) ? owner : nullptr;
-}
-
-}  // namespace
 
 void TfrmVarAuswahlView::OnCreate() {
   SetCaption(TfrmVarAuswahl::kCaption);
@@ -31,9 +23,7 @@ void TfrmVarAuswahlView::OnShow() {
     Close(IDCANCEL);
     return;
   }
-  HWND list = Item(ListBox);
-  for (const std::string& value : logic_.ListBox)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::ToWide(value).c_str()));
+  ui::FillList(Item(ListBox), logic_.ListBox);
   Render();
 }
 
@@ -43,7 +33,7 @@ void TfrmVarAuswahlView::Render() {
   ui::SetText(Item(Label1), logic_.Label1);
   SendMessageW(Item(ListBox), LB_SETCURSEL, static_cast<WPARAM>(logic_.listIndex), 0);
   EnableItem(ListBox, logic_.ListBoxEnabled);
-  if (ui::GetText(Item(Edit1)) != logic_.Edit1) ui::SetText(Item(Edit1), logic_.Edit1);
+  ui::UpdateText(Item(Edit1), logic_.Edit1);
   EnableItem(Edit1, logic_.Edit1Enabled);
   EnableItem(Label2, logic_.Label2Enabled);
   EnableItem(btnOK, logic_.btnOKEnabled);
@@ -70,38 +60,6 @@ void TfrmVarAuswahlView::OnClose(int closedWith) {
   // The placeholders are asked for after the dialog is gone.
   if (closedWith == IDOK) ShowWindow(Handle(), SW_HIDE);
   result = closedWith == IDOK ? logic_.Confirm() : std::string();
-}
-
-void TfrmOptTextView::OnCreate() {
-  SetCaption("Optionaler Text");
-  AddGradientBar(Label1, "Soll dieser Text Bestandteil des Bausteins sein?", 0, 0, 400, 30);
-  AddLabel(Label2, "Sie können den Text jetzt noch bearbeiten", 12, 38, 376, 18);
-  AddControl(Memo1, L"EDIT", text, WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 12, 60, 376,
-             150, WS_EX_CLIENTEDGE);
-  AddButton(btnYes, "&Ja", 212, 222, 84, 26, true);
-  AddButton(btnNo, "&Nein", 304, 222, 84, 26);
-}
-
-void TfrmOptTextView::OnClose(int result) { text = result == IDOK ? ui::GetText(Item(Memo1)) : std::string(); }
-
-std::optional<std::string> Win32Prompts::AskText(std::string_view caption, std::string_view prompt,
-                                                 std::string_view defaultText) {
-  ui::InputQueryForm form{std::string(caption), std::string(prompt), std::string(defaultText), kMaxInputLength};
-  if (form.ShowModal(ActiveOwner()) != IDOK) return std::nullopt;
-  return form.Value();
-}
-
-std::optional<std::string> Win32Prompts::ChooseValue(std::string_view variableName) {
-  TfrmVarAuswahl logic(dialogs_, *this, appDir_, std::string(variableName));
-  TfrmVarAuswahlView view(logic);
-  if (view.ShowModal(ActiveOwner()) != IDOK) return std::nullopt;
-  return view.result;
-}
-
-std::optional<std::string> Win32Prompts::AskOptional(std::string_view passage) {
-  TfrmOptTextView view{std::string(passage)};
-  if (view.ShowModal(ActiveOwner()) != IDOK) return std::nullopt;
-  return view.text;
 }
 
 }  // namespace fenu
