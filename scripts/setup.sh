@@ -28,7 +28,7 @@ commands=(
   "x86_64-w64-mingw32-windres g++-mingw-w64-x86-64-posix"
   "wine wine" "wineboot wine" "wineserver wine"
   "Xvfb xvfb" "xdotool xdotool" "xdpyinfo x11-utils"
-  "import imagemagick" "convert imagemagick" "identify imagemagick"
+  "import imagemagick" "convert imagemagick" "identify imagemagick" "compare imagemagick"
   "chmcmd fp-utils"
 )
 
