@@ -103,7 +103,7 @@ int ExpandCommand(const std::vector<std::string>& args) {
 
   std::string working;
   if (file) {
-    const std::optional<std::string> content = ReadBlockText(*file);
+    const std::optional<std::string> content = ReadTextFile(*file);
     if (!content) throw FileError("Datei " + *file + " kann nicht geöffnet werden");
     working = JoinBlockLines(SplitTextLines(*content));
   } else {

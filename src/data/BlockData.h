@@ -53,16 +53,12 @@ bool IsStoredAbbreviation(std::string_view abbreviation);
 // A fresh record: Show "ja", every other field empty.
 BlockData NewBlockData();
 
-// The BlockId for now, by the local clock (MakeTimeId).
-inline std::string CurrentBlockId() { return CurrentTimeId(); }
-
 // The Preview field for a text: line 1, one blank, line 2 (a missing line counts as empty), cut
 // to 50 characters.
 std::string BlockPreview(std::string_view text);
 
-// A block's text file, read and written as every text file of a tree store (TextFiles.h).
-inline std::optional<std::string> ReadBlockText(std::string_view path) { return ReadTextFile(path); }
-inline void WriteBlockText(std::string_view path, std::string_view text) { WriteTextFile(path, text); }
+// A block's text file is read and written as every text file of a tree store (TextFiles.h):
+// ReadTextFile, WriteTextFile; a new block's id is CurrentTimeId or, unique, UniqueTimeId.
 
 // False when key is empty or node is nullptr; otherwise compares key, without regard to case, with
 // the QuickKey of node (only with includeSelf) and of every sibling before and after it. Entries

@@ -69,11 +69,6 @@ std::string AbbreviationIndexText(const std::vector<std::pair<std::string, std::
 // lost. A read-only tree file or index is not replaced.
 void SaveDatabaseFiles(const TTreeViewEx& tree, std::string_view path, std::string_view abbreviationIndex);
 
-// A BlockId for a new block that no block of the tree and no file in blockDir uses (UniqueTimeId).
-inline std::string UniqueBlockId(const TTreeViewEx& tree, std::string_view blockDir, std::string_view candidate) {
-  return UniqueTimeId(tree, blockDir, candidate);
-}
-
 // The database the management window works on: its tree and where its files are.
 class BlockDatabase {
  public:

@@ -32,7 +32,7 @@ Question SplitQuestion(std::string_view argument) {
 std::optional<std::string> NestedBlockText(std::string_view blockFolder, std::string_view blockId) {
   const std::string fileName = std::string(blockId) + kTextFileExtension;
   if (!IsSafeTextFileName(fileName)) return std::nullopt;
-  std::optional<std::string> text = ReadBlockText(IncludeTrailingBackslash(blockFolder) + fileName);
+  std::optional<std::string> text = ReadTextFile(IncludeTrailingBackslash(blockFolder) + fileName);
   if (!text) return std::nullopt;
   while (!text->empty() && static_cast<unsigned char>(text->back()) <= 32) text->pop_back();
   return text;

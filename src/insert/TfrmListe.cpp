@@ -93,7 +93,7 @@ void TfrmListe::UpdatePreview(TreeNode* node) {
   if (panelWidth == 0) return;
   Memo1.clear();
   if (!node || KindOf(*node) != EntryKind::Block) return;
-  const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
+  const auto text = ReadTextFile(TextFileOf(*node, blockDir_));
   if (!text) {
     services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return;
@@ -207,7 +207,7 @@ void TfrmListe::InsertSelected() {
   closed = true;
   TreeNode* node = tree_.Selected();
   if (!node) return;
-  const auto text = ReadBlockText(TextFileOf(*node, blockDir_));
+  const auto text = ReadTextFile(TextFileOf(*node, blockDir_));
   if (!text) {
     services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return;

@@ -88,7 +88,7 @@ bool TfrmMiniAuswahl::btnOKClick() {
     services_.dialogs.MessageDlg(MsgKind::Error, "Ein Baustein mit diesem Kürzel wurde nicht gefunden!");
     return false;
   }
-  const auto text = IsSafeTextFileName(*file) ? ReadBlockText(blockDir + *file) : std::nullopt;
+  const auto text = IsSafeTextFileName(*file) ? ReadTextFile(blockDir + *file) : std::nullopt;
   if (!text) {
     services_.dialogs.MessageDlg(MsgKind::Error, kMissingBlockMessage);
     return false;

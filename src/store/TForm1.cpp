@@ -262,7 +262,7 @@ void TForm1::ShowPageOf(TreeNode* node) {
       const std::string id = fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName;
       StatusBar = "Baustein-ID: " + id;
       currentTextFile_ = db_.BlockDir() + fileName;
-      const auto text = IsSafeTextFileName(fileName) ? ReadBlockText(currentTextFile_) : std::nullopt;
+      const auto text = IsSafeTextFileName(fileName) ? ReadTextFile(currentTextFile_) : std::nullopt;
       Memo1 = text.value_or("");
       Memo1Modified = false;
       btnPOkEnabled = false;
@@ -435,7 +435,7 @@ bool TForm1::ApplyBlock() {
     return false;
   }
   try {
-    WriteBlockText(textFile, Memo1);
+    WriteTextFile(textFile, Memo1);
   } catch (const FileError& e) {
     // Ending the program here would take every unsaved change of the tree with it.
     services_.dialogs.MessageDlg(MsgKind::Error, std::string("Der Text konnte nicht gespeichert werden: ") + e.what());
@@ -524,11 +524,11 @@ void TForm1::NewEntry(bool folder) {
   } else {
     entry.imageIndex = kImageBlock;
     entry.selectedIndex = kImageBlockSelected;
-    data.textFileName = UniqueBlockId(db_.Tree(), db_.BlockDir(), CurrentBlockId()) + kTextFileExtension;
+    data.textFileName = UniqueTimeId(db_.Tree(), db_.BlockDir(), CurrentTimeId()) + kTextFileExtension;
     // The editor keeps the old block's text until the selection has moved: a pending edit of
     // that block is asked about first and must not be applied with an emptied text.
     try {
-      WriteBlockText(db_.BlockDir() + data.textFileName, "");
+      WriteTextFile(db_.BlockDir() + data.textFileName, "");
     } catch (const FileError& e) {
       db_.Tree().Delete(&entry);
       services_.dialogs.MessageDlg(MsgKind::Error, std::string("Der Baustein konnte nicht angelegt werden: ") + e.what());
@@ -705,7 +705,7 @@ void TForm1::mnuLoadTextClick() {
   if (page != Form1Page::File) return;
   std::string path;
   if (!services_.dialogs.OpenFile(TextDialog("Externe Datei öffnen"), path) || !FileExists(path)) return;
-  const auto text = ReadBlockText(path);
+  const auto text = ReadTextFile(path);
   if (!text) return;
   Memo1 = *text;
   Memo1Modified = false;
@@ -719,7 +719,7 @@ void TForm1::mnuSaveTextClick() {
   std::string path;
   if (!services_.dialogs.SaveFile(options, path)) return;
   try {
-    WriteBlockText(path, Memo1);
+    WriteTextFile(path, Memo1);
   } catch (const FileError& e) {
     services_.dialogs.MessageDlg(MsgKind::Error, e.what());
   }

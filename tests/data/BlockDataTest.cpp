@@ -68,7 +68,7 @@ TEST(BlockData, TextsAreCutToTheirFieldsAndForeignBlocksReadSafely) {
 TEST(BlockData, BlockIdIsDayMonthYearHourMinuteMillisecond) {
   EXPECT_EQ(MakeTimeId(9, 12, 2026, 14, 5, 123), "0912261405123");
   EXPECT_EQ(MakeTimeId(1, 2, 2027, 7, 3, 45), "0102270703045");
-  const std::string now = CurrentBlockId();
+  const std::string now = CurrentTimeId();
   ASSERT_EQ(now.size(), 13u);
   EXPECT_EQ(now.find_first_not_of("0123456789"), std::string::npos);
 }
@@ -94,15 +94,15 @@ TEST(BlockData, PreviewIsFirstLineBlankSecondLineCutTo50) {
 
 TEST(BlockData, TextFilesAreWrittenAsTheyAreAndReadWithEveryBreakAsCrLf) {
   test::TempDir dir;
-  WriteBlockText(dir.File("a.txt"), "Grüße\r\nZeile 2");
+  WriteTextFile(dir.File("a.txt"), "Grüße\r\nZeile 2");
   EXPECT_EQ(dir.Read("a.txt"), "Gr\xFC\xDF" "e\r\nZeile 2");  // no break after the last line
-  WriteBlockText(dir.File("leer.txt"), "");
+  WriteTextFile(dir.File("leer.txt"), "");
   EXPECT_EQ(dir.Read("leer.txt"), "");
-  EXPECT_EQ(ReadBlockText(dir.File("leer.txt")), "");
+  EXPECT_EQ(ReadTextFile(dir.File("leer.txt")), "");
 
   dir.Write("mixed.txt", "a\nb\rc\r\nd\n\re");
-  EXPECT_EQ(ReadBlockText(dir.File("mixed.txt")), "a\r\nb\r\nc\r\nd\r\n\r\ne");
-  EXPECT_EQ(ReadBlockText(dir.File("fehlt.txt")), std::nullopt);
+  EXPECT_EQ(ReadTextFile(dir.File("mixed.txt")), "a\r\nb\r\nc\r\nd\r\n\r\ne");
+  EXPECT_EQ(ReadTextFile(dir.File("fehlt.txt")), std::nullopt);
   EXPECT_EQ(SplitTextLines("a\nb\rc\r\nd\n\re"), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
   EXPECT_EQ(SplitTextLines("a\r\n"), (std::vector<std::string>{"a"}));
   EXPECT_TRUE(SplitTextLines("").empty());

@@ -310,9 +310,9 @@ TEST(Database, NewBlockIdsNeverShareATextFile) {
   Block(tree, base, "a", "0912261405123");
   Block(tree, base, "b", "0912261405999");
   dir.Write("0912261405124.txt", "");
-  EXPECT_EQ(UniqueBlockId(tree, dir.Path(), "0912261405122"), "0912261405122");
-  EXPECT_EQ(UniqueBlockId(tree, dir.Path(), "0912261405123"), "0912261405125");
-  EXPECT_EQ(UniqueBlockId(tree, dir.Path(), "0912261405999"), "0912261405000");  // stays in its minute
+  EXPECT_EQ(UniqueTimeId(tree, dir.Path(), "0912261405122"), "0912261405122");
+  EXPECT_EQ(UniqueTimeId(tree, dir.Path(), "0912261405123"), "0912261405125");
+  EXPECT_EQ(UniqueTimeId(tree, dir.Path(), "0912261405999"), "0912261405000");  // stays in its minute
 }
 
 TEST(Database, TheSelectionWindowsVetoLeavesHiddenEntriesOut) {
