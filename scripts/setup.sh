@@ -9,7 +9,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config python3
+  cmake ninja-build ccache g++ pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
@@ -21,7 +21,7 @@ packages=(
 # the list above that brings it. Commands of Debian's essential packages (sh, grep, sed, the
 # coreutils, localedef) are on every machine and not listed.
 commands=(
-  "cmake cmake" "ctest cmake" "ninja ninja-build" "g++ g++" "python3 python3"
+  "cmake cmake" "ctest cmake" "ninja ninja-build" "ccache ccache" "g++ g++" "python3 python3"
   "clang clang" "clang++ clang"
   "x86_64-w64-mingw32-gcc-posix g++-mingw-w64-x86-64-posix"
   "x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix"
