@@ -3,6 +3,8 @@
 // several may be open at once. Each frees itself when it closes, or with its owner.
 #include <windows.h>
 
+#include <string>
+
 #include "archive/IArchiveTreeAccess.h"
 #include "platform/Services.h"
 
