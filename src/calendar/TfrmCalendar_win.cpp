@@ -15,7 +15,7 @@ namespace {
 
 // The layout at 96 DPI: the grid on the left with the month and year above it and the day in
 // words below, the state, the sun and moon data and the day's names on the right.
-constexpr int kClientWidth = 500;
+constexpr int kClientWidth = 542;
 constexpr int kFormHeight = 262;  // without the status bar
 constexpr int kStatusBarHeight = 22;
 
@@ -86,20 +86,20 @@ void TfrmCalendarView::OnCreate() {
 
   grid_.Create(Handle(), Kalender, RECT{Scale(12), Scale(42), Scale(12 + 264), Scale(42 + 150)}, Scale(96));
 
-  AddFieldLabel(Label32, "&Bundesland", 290, 42, 198, 16);
-  AddComboList(ComboGermanState, 290, 59, 198, 320);
-  AddFieldLabel(LabelAstroData, "&Astronomische Daten", 290, 90, 198, 16);
-  AddComboList(ComboAstroData, 290, 107, 198, 200);
-  AddLabel(LblFeiertag, "", 290, 140, 198, 16);
-  AddLabel(LblSeason, "", 290, 158, 198, 16);
-  AddLabel(LblSternzeichen, "", 290, 176, 198, 16);
+  AddFieldLabel(Label32, "&Bundesland", 290, 42, 240, 16);
+  AddComboList(ComboGermanState, 290, 59, 240, 320);
+  AddFieldLabel(LabelAstroData, "&Astronomische Daten", 290, 90, 240, 16);
+  AddComboList(ComboAstroData, 290, 107, 240, 200);
+  AddLabel(LblFeiertag, "", 290, 140, 240, 16);
+  AddLabel(LblSeason, "", 290, 158, 240, 16);
+  AddLabel(LblSternzeichen, "", 290, 176, 240, 16);
 
   SendMessageW(AddLabel(LblDatum, "", 12, 200, 264, 16), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
   AddLabel(LblTagImJahr, "", 12, 220, 120, 16);
   AddLabel(LblWocheImJahr, "", 136, 220, 120, 16);
 
-  AddButton(btnOk, "&Übernehmen", 314, 226, 84, 26, true);
-  AddButton(btnSchliessen, "&Schliessen", 404, 226, 84, 26);
+  AddButton(btnOk, "&Übernehmen", 356, 226, 84, 26, true);
+  AddButton(btnSchliessen, "&Schliessen", 446, 226, 84, 26);
 
   AddStatusLine(StatusBar);
 

@@ -25,6 +25,7 @@ VAR_LISTBOX, CBX_VARIABLE, SB_EDITITEM = 102, 131, 136
 BTN_TREE, BTN_PREVIEW_ON, BTN_SUCHEN, LV_LINK = 103, 105, 107, 110
 TXT_KURZ, SPEED_BUTTON = 103, 104
 OK, CANCEL = 1, 2
+CMD_CALENDAR, CMD_FAVOURITES = 1003, 1004
 
 
 class Album:
@@ -182,6 +183,18 @@ def insertion_windows(t, dpi):
     album.assert_nothing_cut()
 
 
+def tool_windows(t, dpi):
+    fenu = t.start_fenu(t.make_appdir(ini=QUIET_INI), dpi=dpi)
+    t.wait_tray_icon()
+    album = Album(t, fenu)
+    shell = shell_window(t, fenu)["hwnd"]
+    t.driver.post(shell, e2e.WM_COMMAND, CMD_CALENDAR, 0)
+    close_with(t, album.window("TfrmCalendar", cls="TfrmCalendar"), CANCEL)
+    t.driver.post(shell, e2e.WM_COMMAND, CMD_FAVOURITES, 0)
+    close_with(t, album.window("TfrmFavFolder", cls="TfrmFavFolder"), CANCEL)
+    album.assert_nothing_cut()
+
+
 def test_shell_windows_at_96_dpi(t):
     shell_windows(t, 96)
 
@@ -209,3 +222,11 @@ def test_insertion_windows_at_96_dpi(t):
 
 def test_insertion_windows_at_144_dpi(t):
     insertion_windows(t, 144)
+
+
+def test_tool_windows_at_96_dpi(t):
+    tool_windows(t, 96)
+
+
+def test_tool_windows_at_144_dpi(t):
+    tool_windows(t, 144)
