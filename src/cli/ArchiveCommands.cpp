@@ -9,6 +9,7 @@
 #include "archive/KeywordSearch.h"
 #include "cli/ArchiveJson.h"
 #include "cli/Cli.h"
+#include "cli/StoreCommands.h"
 #include "core/FileIo.h"
 #include "core/SafeFile.h"
 #include "data/ArchiveCheck.h"
@@ -17,25 +18,6 @@
 
 namespace fenu::cli {
 namespace {
-
-int Dump(const std::string& path) {
-  TTreeViewEx tree;
-  LoadExistingTree(tree, path);
-  PrintRaw(JsonText(DumpTree(tree, ArchiveRecordJson())));
-  return kOk;
-}
-
-int Check(const std::string& path) {
-  if (!FileExists(path)) throw FileError("Die Datenbank \"" + path + "\" konnte nicht gefunden werden!");
-  return ReportProblems(CheckArchive(path));
-}
-
-int Export(const std::string& path, const std::string& out) {
-  TTreeViewEx tree;
-  LoadExistingTree(tree, path);
-  WriteFileSafely(out, JsonText(ExportTree(tree, TextDirOf(path) + "\\", ArchiveRecordJson())));
-  return kOk;
-}
 
 int Import(const std::string& in, const std::string& path) {
   ArchiveStore store;
@@ -68,9 +50,11 @@ int Find(const std::string& path, const std::string& keyword) {
 int ArchiveCommand(const std::vector<std::string>& args) {
   if (args.empty()) return Usage();
   const std::string& command = args[0];
-  if (command == "dump" && args.size() == 2) return Dump(args[1]);
-  if (command == "check" && args.size() == 2) return Check(args[1]);
-  if (command == "export" && args.size() == 3) return Export(args[1], args[2]);
+  if (command == "dump" && args.size() == 2) return DumpStore(args[1], ArchiveRecordJson());
+  if (command == "check" && args.size() == 2) return CheckStore(args[1], CheckArchive);
+  if (command == "export" && args.size() == 3) {
+    return ExportStore(args[1], args[2], TextDirOf(args[1]) + "\\", ArchiveRecordJson());
+  }
   if (command == "import" && args.size() == 3) return Import(args[1], args[2]);
   // The keyword window searches only with a text.
   if (command == "find" && args.size() == 3 && !args[2].empty()) return Find(args[1], args[2]);

@@ -9,6 +9,7 @@
 
 #include "cli/Cli.h"
 #include "cli/DbJson.h"
+#include "cli/StoreCommands.h"
 #include "core/FileIo.h"
 #include "core/SafeFile.h"
 #include "data/BlockData.h"
@@ -17,25 +18,6 @@
 
 namespace fenu::cli {
 namespace {
-
-int Dump(const std::string& path) {
-  TTreeViewEx tree;
-  LoadExistingTree(tree, path);
-  PrintRaw(JsonText(DumpTree(tree, BlockRecordJson())));
-  return kOk;
-}
-
-int Check(const std::string& path) {
-  if (!FileExists(path)) throw FileError("Die Datenbank \"" + path + "\" konnte nicht gefunden werden!");
-  return ReportProblems(CheckDatabase(path));
-}
-
-int Export(const std::string& path, const std::string& out) {
-  TTreeViewEx tree;
-  LoadExistingTree(tree, path);
-  WriteFileSafely(out, JsonText(ExportTree(tree, BlockDirOf(path), BlockRecordJson())));
-  return kOk;
-}
 
 int Import(const std::string& in, const std::string& path) {
   TTreeViewEx tree;
@@ -60,9 +42,9 @@ int Import(const std::string& in, const std::string& path) {
 int DbCommand(const std::vector<std::string>& args) {
   if (args.empty()) return Usage();
   const std::string& command = args[0];
-  if (command == "dump" && args.size() == 2) return Dump(args[1]);
-  if (command == "check" && args.size() == 2) return Check(args[1]);
-  if (command == "export" && args.size() == 3) return Export(args[1], args[2]);
+  if (command == "dump" && args.size() == 2) return DumpStore(args[1], BlockRecordJson());
+  if (command == "check" && args.size() == 2) return CheckStore(args[1], CheckDatabase);
+  if (command == "export" && args.size() == 3) return ExportStore(args[1], args[2], BlockDirOf(args[1]), BlockRecordJson());
   if (command == "import" && args.size() == 3) return Import(args[1], args[2]);
   return Usage();
 }
