@@ -9,6 +9,7 @@
 #include "archive/ReplaceQuestion_win.h"
 #include "common/Help.h"
 #include "ui/win32/AppError_win.h"
+#include "ui/win32/Form_win.h"
 #include "ui/win32/GdiObject_win.h"
 #include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
@@ -167,6 +168,7 @@ void MemoSearchView::ProcessPendingMessages() {
     }
     // The memo's own window gets its dialog manager, as in the loop that runs it.
     if (ui::ModelessDialogMessage(msg)) continue;
+    if (ui::Form::PreTranslate(msg)) continue;
     if (window && msg.hwnd && GetAncestor(msg.hwnd, GA_ROOT) == window && IsDialogMessageW(window, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
