@@ -195,6 +195,28 @@ def tool_windows(t, dpi):
     album.assert_nothing_cut()
 
 
+def memo_windows(t, dpi):
+    """The keyword search window and the replace question of the memo search, in memohost.exe
+    (the archive's memo and tree without the archive window)."""
+    host = t.start(t.session.build_dir / "e2e" / "memohost.exe", "keywords", "prompt", cwd=t.dir,
+                   extra_env={"FENU_DPI": str(dpi)})
+    d = t.driver
+    album = Album(t, host)
+    window = d.wait_window(cls="MemoHost", pid=t.winpid(host))
+    host.wait_debug(r"^memohost: ready$")
+    d.click_child(window["hwnd"], id=102)  # "Schlagwortsuche"
+    close_with(t, album.window("TfrmKeywords", cls="TfrmKeywords"), CANCEL)
+
+    t.focus_window(d.child(window["hwnd"], id=100)["hwnd"])  # the memo
+    t.key("ctrl+h")
+    dialog = d.wait_window(cls="#32770", owner=window["hwnd"])
+    d.settext(d.child(dialog["hwnd"], id=0x480)["hwnd"], "Rathaus")
+    d.click_child(dialog["hwnd"], id=0x401)  # "Alle ersetzen"
+    close_with(t, album.window("TMemoSearchQuestion", cls="TMemoSearchQuestion"), 7)  # "&Nein"
+    d.press(d.wait_message_box(title="Ergebnisse Ersetzen"), "OK")
+    album.assert_nothing_cut()
+
+
 def test_shell_windows_at_96_dpi(t):
     shell_windows(t, 96)
 
@@ -230,3 +252,11 @@ def test_tool_windows_at_96_dpi(t):
 
 def test_tool_windows_at_144_dpi(t):
     tool_windows(t, 144)
+
+
+def test_memo_windows_at_96_dpi(t):
+    memo_windows(t, 96)
+
+
+def test_memo_windows_at_144_dpi(t):
+    memo_windows(t, 144)
