@@ -229,6 +229,10 @@ void TfrmVerwaltung::mmTextChange(const std::string& text, bool modified) {
 
 bool TfrmVerwaltung::mmTextDblClick() { return fieldsEnabled && !clipboard_.GetText().empty(); }
 
+void TfrmVerwaltung::FieldKeyEnter() {
+  if (btnSaveEnabled) SaveEntry();
+}
+
 bool TfrmVerwaltung::btnSaveClick() {
   if (!SaveEntry()) return false;
   focusRequest = ArchiveFocus::TreeView;  // the button disables itself

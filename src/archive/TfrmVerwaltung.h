@@ -129,6 +129,8 @@ class TfrmVerwaltung : public IArchiveTreeAccess {
   // A double click in mmText: true when the clipboard holds text, which the view then pastes
   // over the word the double click selected.
   bool mmTextDblClick();
+  // Enter in txtName or txtKeywords: saves a pending edit as "Speichern" does.
+  void FieldKeyEnter();
   // "Speichern": false when the text could not be written (told to the user; nothing changed).
   bool btnSaveClick();
 

@@ -176,6 +176,15 @@ TEST(TfrmVerwaltung, SavingATextWritesItsFileAndTakesTheNameEvenASiblingsAndReso
   EXPECT_TRUE(w.form.ChangedFlag);
   EXPECT_GT(w.form.treeVersion, version);
   EXPECT_TRUE(w.fake.log.empty());
+
+  // Enter in a field saves a pending edit, and only then.
+  w.form.FieldKeyEnter();
+  EXPECT_EQ(w.dir.Read("Daten/Archiv/0912261453042.txt"), "Zeile 1\r\nZeile 2\r\nZeile 3");
+  w.form.FieldKeyPress(ArchiveField::txtKeywords);
+  w.form.FieldChange(ArchiveField::txtKeywords, "per Enter");
+  w.form.FieldKeyEnter();
+  EXPECT_FALSE(w.form.btnSaveEnabled);
+  EXPECT_EQ(GetArchiveData(*w.form.Selected())->keywords, "per Enter");
 }
 
 TEST(TfrmVerwaltung, NewTextsTakeTheClipboardOnlyWhenItHoldsTextAndTheUserAgrees) {
