@@ -121,7 +121,7 @@ class Memo : public IMemoSearchHost {
     text.replace(range.start, range.length, replacement);
   }
   void FocusMemo() override {}
-  void ShowDialog(bool, std::string_view, FindOptions, int) override {}
+  void ShowDialog(bool, std::string_view, FindFlags, int) override {}
   void CloseDialog() override {}
   void ShowResult(std::string_view, std::string_view) override {}
   ReplaceAnswer AskReplace(std::size_t) override { return ReplaceAnswer::Yes; }

@@ -72,7 +72,7 @@ void TMemoSearch::SearchAgain() {
     FindStep(false);
 }
 
-void TMemoSearch::DialogButton(Button button, std::string findText, std::string replaceText, FindOptions options) {
+void TMemoSearch::DialogButton(Button button, std::string findText, std::string replaceText, FindFlags options) {
   // The dialog marks the button that was pressed, and only that one.
   options &= ~(frFindNext | frReplace | frReplaceAll);
   options |= button == Button::FindNext ? frFindNext : button == Button::Replace ? frReplace : frReplaceAll;
@@ -83,7 +83,7 @@ void TMemoSearch::DialogButton(Button button, std::string findText, std::string 
     ReplaceRun(true);
 }
 
-void TMemoSearch::DialogClosed(FindOptions options) { Options = options; }
+void TMemoSearch::DialogClosed(FindFlags options) { Options = options; }
 
 // ---- steps ------------------------------------------------------------------------------------
 

@@ -28,7 +28,7 @@ enum FindOption : std::uint32_t {
   frWholeWord = 1u << 11,
   frShowHelp = 1u << 12,
 };
-using FindOptions = std::uint32_t;
+using FindFlags = std::uint32_t;
 
 // A shortcut: the virtual key code in the low byte, plus these for the keys held with it.
 using ShortCut = std::uint16_t;
@@ -66,7 +66,7 @@ class IMemoSearchHost {
   virtual void ReplaceInMemo(MemoRange range, std::string_view text) = 0;
   virtual void FocusMemo() = 0;
   // Shows a new find (or replace) dialog, modeless, with its search text, options and help topic.
-  virtual void ShowDialog(bool replace, std::string_view findText, FindOptions options, int helpContext) = 0;
+  virtual void ShowDialog(bool replace, std::string_view findText, FindFlags options, int helpContext) = 0;
   // Closes and discards the dialog, if there is one.
   virtual void CloseDialog() = 0;
   // A box with only an OK button, owned by the application window.
@@ -98,7 +98,7 @@ class TMemoSearch {
   ShortCut ReplaceKey = kShortCutCtrl | 'R';
   ShortCut SearchAgainKey = kVirtualKeyF3;
   bool HideAfterSearch = true;
-  FindOptions Options = frDown;
+  FindFlags Options = frDown;
   bool PromptReplace = false;
   bool ShowReplaceCount = false;
   int HelpContext = 0;
@@ -115,9 +115,9 @@ class TMemoSearch {
 
   // The dialog's buttons, with the dialog's texts and options as the user left them.
   enum class Button { FindNext, Replace, ReplaceAll };
-  void DialogButton(Button button, std::string findText, std::string replaceText, FindOptions options);
+  void DialogButton(Button button, std::string findText, std::string replaceText, FindFlags options);
   // The dialog was closed: its options become Options.
-  void DialogClosed(FindOptions options);
+  void DialogClosed(FindFlags options);
 
   // The memo's ordinary key-down message (not the system keys that Alt produces).
   enum class KeyAction { PassOn, PostOpenFind, PostOpenReplace, SearchedAgain };
@@ -136,7 +136,7 @@ class TMemoSearch {
   struct Dialog {
     std::string findText;
     std::string replaceText;
-    FindOptions options = 0;
+    FindFlags options = 0;
   };
   // The outcome of preparing a step: the text as it stands, and the hit in it.
   struct Prepared {

@@ -34,7 +34,7 @@ class FakeMemo : public IMemoSearchHost {
     ++edits;
   }
   void FocusMemo() override {}
-  void ShowDialog(bool replace, std::string_view findText, FindOptions options, int helpContext) override {
+  void ShowDialog(bool replace, std::string_view findText, FindFlags options, int helpContext) override {
     dialogOpen = true;
     log.push_back(std::string(replace ? "ReplaceDialog" : "FindDialog") + " \"" + std::string(findText) + "\" " +
                   std::to_string(options) + " " + std::to_string(helpContext));
@@ -98,7 +98,7 @@ TEST(TMemoSearch, CaseAndWholeWordsFollowTheAsciiRules) {
   search.HideAfterSearch = false;
   const struct {
     const char* key;
-    FindOptions options;
+    FindFlags options;
     const char* found;  // what is selected, or the message
   } cases[] = {
       {"\xE4rger", frDown, "\"\xE4rger\" kann nicht gefunden werden."},
@@ -161,7 +161,7 @@ TEST(TMemoSearch, ReplaceAllReplacesEveryHitInOneEditAndCountsThemOnce) {
 }
 
 TEST(TMemoSearch, AReplacementThatHoldsTheKeyEndsTheRunAfterTheLastHit) {
-  for (const FindOptions direction : {FindOptions{frDown}, FindOptions{0}}) {
+  for (const FindFlags direction : {FindFlags{frDown}, FindFlags{0}}) {
     FakeMemo memo("Rat und Rat");
     TMemoSearch search(memo);
     AsInTheArchive(search);

@@ -418,7 +418,17 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCDESTROY) RemoveModelessWindow(hwnd_);  // also when its owner takes it along
+  if (msg == WM_NCDESTROY) {
+    // Also when its owner takes it along. The form lets go of the window before OnDestroyed,
+    // which may end the form itself.
+    RemoveModelessWindow(hwnd_);
+    LRESULT result = 0;
+    if (!OnMessage(msg, wParam, lParam, result)) result = DefDlgProcW(hwnd_, msg, wParam, lParam);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    OnDestroyed();
+    return result;
+  }
   if (msg == kDpiMessage) return dpi_;
   if (msg == WM_DPICHANGED && lParam) {
     ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -66,6 +66,10 @@ class Form {
   // F1 (and WM_HELP): true when the window showed its help. By default the function given to
   // SetHelp, if any; otherwise the request goes on to the owner, as on Windows.
   virtual bool OnHelp();
+  // The window is gone, destroyed by the form, by Close's caller or with its owner; Handle() is
+  // null now. The last call of a window's life: a form that lives as long as its window (a
+  // modeless one that frees itself) may delete itself here.
+  virtual void OnDestroyed() {}
   // Any other message; return true when handled, with its result.
   virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
 
