@@ -386,6 +386,27 @@ void TfrmVerwaltung::mnuExtrasClick() {
   mnuTextCommandsEnabled = state == ArchiveState::Text;
 }
 
+void TfrmVerwaltung::SetUpMemoSearch(TMemoSearch& search) {
+  search.SearchKey = kShortCutCtrl | 'F';
+  search.ReplaceKey = kShortCutCtrl | 'H';
+  search.SearchAgainKey = kVirtualKeyF3;
+  search.HideAfterSearch = false;
+  search.Options = frDown | frFindNext | frReplace | frReplaceAll;
+  search.PromptReplace = false;
+  search.ShowReplaceCount = false;
+  search.HelpContext = 0;
+}
+
+void TfrmVerwaltung::mnuSearchClick(TMemoSearch& search) {
+  if (state == ArchiveState::Text) search.Find("");
+}
+
+void TfrmVerwaltung::mnuFindNextClick(TMemoSearch& search) {
+  if (state != ArchiveState::Text) return;
+  if (search.SearchString().empty()) search.Find("");
+  else search.SearchAgain();
+}
+
 FileDialogOptions TfrmVerwaltung::TextFileDialog(const std::string& title) const {
   FileDialogOptions options;
   options.title = title;

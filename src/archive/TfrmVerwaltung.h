@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "archive/IArchiveTreeAccess.h"
+#include "archive/TMemoSearch.h"
 #include "core/Mnemonics.h"
 #include "data/ArchiveStore.h"
 #include "platform/Keyboard.h"
@@ -154,6 +155,13 @@ class TfrmVerwaltung : public IArchiveTreeAccess {
   // "Bearbeiten" and "Extras" opening.
   void mnuBearbeitenClick();
   void mnuExtrasClick();
+  // The find and replace of mmText: its keys Ctrl+F, Ctrl+H and F3, the dialogs left open after
+  // a search, search downward with find-next, replace and replace all.
+  static void SetUpMemoSearch(TMemoSearch& search);
+  // "Suchen..." opens the find dialog; "Weitersuchen" searches again when a search text is known,
+  // and otherwise opens the find dialog too.
+  void mnuSearchClick(TMemoSearch& search);
+  void mnuFindNextClick(TMemoSearch& search);
   void mnuLoadFileClick();
   void mnuSaveFileClick();
   void mnuDeleteTextClick();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "archive/TfrmKeywords_win.h"
 #include "common/Settings.h"
 #include "ui/win32/AppError_win.h"
 #include "ui/win32/Dpi_win.h"
@@ -56,7 +57,8 @@ int IdOf(ArchiveFocus focus) {
 }  // namespace
 
 TfrmVerwaltungView::TfrmVerwaltungView(TfrmVerwaltung& logic, Services& services)
-    : Form(L"TfrmVerwaltung", 760, 520), logic_(logic), services_(services) {
+    : Form(L"TfrmVerwaltung", 760, 520), logic_(logic), services_(services), memoSearch_(services) {
+  TfrmVerwaltung::SetUpMemoSearch(memoSearch_.Logic());
   SetResizable(696, 480);
   SetMenuBar(ui::CreateMenuBar(TfrmVerwaltung::MenuBar()));
 }
@@ -104,6 +106,7 @@ void TfrmVerwaltungView::OnCreate() {
 
   for (int id : {static_cast<int>(txtName), static_cast<int>(txtKeywords), static_cast<int>(mmText)})
     SetWindowSubclass(Item(id), FieldProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+  memoSearch_.Attach(Item(mmText));
   logic_.OnSelectedFromOutside = [this] { PostRender(); };
 }
 
@@ -390,6 +393,9 @@ bool TfrmVerwaltungView::OnCommand(int id, int code, HWND control) {
     case TfrmVerwaltung::mnuInsert: SendMessageW(focus, WM_PASTE, 0, 0); return true;
     case TfrmVerwaltung::mnuWiderufen: SendMessageW(focus, WM_UNDO, 0, 0); return true;
     case TfrmVerwaltung::mnuAllesmarkieren: SendMessageW(focus, EM_SETSEL, 0, -1); return true;
+    case TfrmVerwaltung::mnuSearch: logic_.mnuSearchClick(memoSearch_.Logic()); return true;
+    case TfrmVerwaltung::mnuFindNext: logic_.mnuFindNextClick(memoSearch_.Logic()); return true;
+    case TfrmVerwaltung::mnuKeywords: OpenKeywordWindow(); return true;
     case TfrmVerwaltung::mnuExpandAll: logic_.mnuExpandAllClick(); break;
     case TfrmVerwaltung::mnuCollapseAll: logic_.mnuCollapseAllClick(); break;
     case TfrmVerwaltung::mnuLoadFile: logic_.mnuLoadFileClick(); break;
@@ -402,6 +408,14 @@ bool TfrmVerwaltungView::OnCommand(int id, int code, HWND control) {
   }
   Render();
   return true;
+}
+
+// Each use opens a further window, owned by this one, at the top-left corner of the tree's client
+// area.
+void TfrmVerwaltungView::OpenKeywordWindow() {
+  POINT topLeft{0, 0};
+  ClientToScreen(Item(TreeView), &topLeft);
+  ShowKeywordWindow(Handle(), topLeft, logic_, services_, logic_.AppDir());
 }
 
 bool TfrmVerwaltungView::OnHelp() {

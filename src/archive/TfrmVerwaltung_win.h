@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "archive/MemoSearch_win.h"
 #include "archive/TfrmVerwaltung.h"
 #include "model/FontString.h"
 #include "platform/Services.h"
@@ -51,9 +52,11 @@ class TfrmVerwaltungView : public ui::Form {
   void ApplyMemoFont();
   void ChooseMemoFont();
   void SetSplitter(int x);
+  void OpenKeywordWindow();
 
   TfrmVerwaltung& logic_;
   Services& services_;
+  MemoSearchView memoSearch_;
   ui::ImageList images_;
   ui::TreeItems items_;
   ui::TreeMechanics treeMechanics_;

@@ -606,6 +606,48 @@ TEST(TfrmVerwaltung, FontLayoutAndPlacementAreKeptInTheSettings) {
   EXPECT_EQ(w.fake.LogOf("Help").size(), 1u);
 }
 
+// A memo that tells which dialog opened and what the search selected.
+class MemoStub : public IMemoSearchHost {
+ public:
+  std::string text = "eins zwei eins";
+  MemoRange selection;
+  Lines log;
+  std::string MemoText() override { return text; }
+  MemoRange MemoSelection() override { return selection; }
+  void SelectInMemo(MemoRange range) override { selection = range; }
+  void ReplaceInMemo(MemoRange, std::string_view) override {}
+  void FocusMemo() override {}
+  void ShowDialog(bool replace, std::string_view, FindFlags, int) override {
+    log.push_back(replace ? "ReplaceDialog" : "FindDialog");
+  }
+  void CloseDialog() override {}
+  void ShowResult(std::string_view, std::string_view message) override { log.push_back(std::string(message)); }
+  ReplaceAnswer AskReplace(std::size_t) override { return ReplaceAnswer::No; }
+};
+
+TEST(TfrmVerwaltung, SearchingTheBodyByMenuAndKeys) {
+  Window w;
+  MemoStub memo;
+  TMemoSearch search(memo);
+  TfrmVerwaltung::SetUpMemoSearch(search);
+  EXPECT_EQ(search.KeyDown(kShortCutCtrl | 'F'), TMemoSearch::KeyAction::PostOpenFind);
+  EXPECT_EQ(search.KeyDown(kShortCutCtrl | 'H'), TMemoSearch::KeyAction::PostOpenReplace);
+  EXPECT_EQ(search.KeyDown(kShortCutCtrl | 'R'), TMemoSearch::KeyAction::PassOn);
+
+  // Without a text selected nothing opens; with one, "Weitersuchen" opens the dialog as long as no
+  // search text is known, and then finds the next place.
+  w.form.mnuFindNextClick(search);
+  EXPECT_TRUE(memo.log.empty());
+  w.form.Select(w.Find("Kanzlei"));
+  w.form.mnuFindNextClick(search);
+  w.form.mnuSearchClick(search);
+  EXPECT_EQ(memo.log, (Lines{"FindDialog", "FindDialog"}));
+  search.DialogButton(TMemoSearch::Button::FindNext, "eins", "", search.Options);
+  EXPECT_EQ(memo.selection, (MemoRange{0, 4}));
+  w.form.mnuFindNextClick(search);
+  EXPECT_EQ(memo.selection, (MemoRange{10, 4}));
+}
+
 TEST(TfrmVerwaltungKeys, EveryMenuTitleEntryAndControlHasItsOwnMnemonic) {
   Lines reachable;
   for (const MenuBarEntry& title : TfrmVerwaltung::MenuBar()) {
