@@ -1,6 +1,7 @@
 """The text archive window end to end: opened by hotkey 3 from a fresh folder, a folder and a
 text made, saved and closed as a user would, the files on disk checked byte for byte; a move by
-drag and drop and a rename in place saved and found again after reopening."""
+drag and drop and a rename in place saved and found again after reopening; find and replace in
+the text through the platform's dialogs, and the keyword search selecting a text."""
 
 import json
 import shutil
@@ -11,6 +12,12 @@ import fenu_e2e as e2e
 from test_shell import read_ini, shell_window, start_quiet
 
 CMD_ARCHIVE = 1002
+MNU_KEYWORDS = 430
+EM_GETSEL = 0x00B0
+# The platform's find and replace dialogs.
+FIND_NEXT, FIND_TEXT, REPLACE_TEXT, REPLACE_ALL = 1, 0x480, 0x481, 0x401
+# TfrmKeywords.
+KEYWORD_TEXT = 105
 # TfrmVerwaltung's controls.
 LABEL1, LABEL10 = 200, 201
 TV, NEW_FOLDER, NEW_FILE, DELETE = 210, 211, 212, 213
@@ -52,6 +59,9 @@ def tree_items(t, form):
 
 
 def click_item(t, form, caption):
+    """Selects an entry with a click (a click on the selected one would start a rename)."""
+    if tree_items(t, form)[caption]["selected"]:
+        return
     r = tree_items(t, form)[caption]["rect"]
     t.click_at(r["left"] + 12, (r["top"] + r["bottom"]) // 2)
     e2e.wait_for(lambda: tree_items(t, form)[caption]["selected"], what=f"{caption} selected")
@@ -149,9 +159,82 @@ def test_hotkey_3_opens_a_fresh_archive_and_a_new_text_reaches_the_disk(t):
     assert fenu.running
 
 
-def test_a_move_by_drag_and_drop_and_a_rename_in_place_are_saved_and_found_again(t):
+def kanzlei_appdir(t):
     app = t.make_appdir(ini="[Main]\nTaskbar=-1\n[ShowMessage]\nRightClick=0\n")
     shutil.copytree(FIXTURES / "Kanzlei", app / "Daten")
+    return app
+
+
+def memo_selection(t, memo):
+    packed = t.driver.send(memo["hwnd"], EM_GETSEL)["result"]
+    return packed & 0xFFFF, (packed >> 16) & 0xFFFF
+
+
+def test_find_and_replace_in_the_text_and_the_keyword_search(t):
+    app = kanzlei_appdir(t)
+    fenu = t.start_fenu(app)
+    t.wait_tray_icon()
+    d = t.driver
+    target = t.start_target()
+    open_by_hotkey(t, fenu, target)
+    form = wait_archive(t)
+    e2e.wait_for(lambda: "Angebot Müller" in tree_items(t, form), what="the archive's tree")
+    click_item(t, form, "Angebot Müller")
+    memo = d.child(form["hwnd"], id=MEMO)
+    e2e.wait_for(lambda: d.info(memo["hwnd"])["text"].startswith("Sehr geehrter"), what="the body")
+
+    # Ctrl+F in the text: the find dialog; the first search starts at the text's start.
+    click_into(t, memo)
+    t.key("ctrl+End", "ctrl+f")
+    find = d.wait_window(cls="#32770", owner=form["hwnd"], pid=t.winpid(fenu))
+    d.settext(d.child(find["hwnd"], id=FIND_TEXT)["hwnd"], "angebot")
+    t.capture(find["hwnd"], "TfrmVerwaltung-find")
+    d.click_child(find["hwnd"], id=FIND_NEXT)
+    body = "Sehr geehrter Herr Müller,\r\n\r\nanbei unser Angebot."
+    at = body.index("Angebot")
+    e2e.wait_for(lambda: memo_selection(t, memo) == (at, at + 7), what="the word found")
+    d.post(find["hwnd"], e2e.WM_CLOSE)
+    d.wait_gone(find["hwnd"])
+
+    # Ctrl+H: the replace dialog; "Alle ersetzen" changes every place as an edit of the user.
+    click_into(t, memo)
+    t.key("ctrl+h")
+    replace = d.wait_window(cls="#32770", owner=form["hwnd"], pid=t.winpid(fenu))
+    d.settext(d.child(replace["hwnd"], id=FIND_TEXT)["hwnd"], "e")
+    d.settext(d.child(replace["hwnd"], id=REPLACE_TEXT)["hwnd"], "E")
+    d.click_child(replace["hwnd"], id=REPLACE_ALL)
+    replaced = body.replace("e", "E")
+    e2e.wait_for(lambda: d.info(memo["hwnd"])["text"] == replaced, what="every e replaced")
+    e2e.wait_for(lambda: enabled(t, form, BTN_SAVE), what="the replacement marked as an edit")
+    d.post(replace["hwnd"], e2e.WM_CLOSE)
+    d.wait_gone(replace["hwnd"])
+    d.click_child(form["hwnd"], id=BTN_SAVE)
+    e2e.wait_for(lambda: not enabled(t, form, BTN_SAVE), what="text saved")
+    assert (app / "Daten" / "Archiv" / "0912261453042.txt").read_bytes() == replaced.encode("cp1252")
+
+    # "Schlagwortsuche": a window at the tree's corner whose hit is selected as a click would.
+    d.post(form["hwnd"], e2e.WM_COMMAND, MNU_KEYWORDS, 0)
+    keywords = d.wait_window(cls="TfrmKeywords", pid=t.winpid(fenu))
+    tree_rect = d.info(d.child(form["hwnd"], id=TV)["hwnd"])["client"]
+    assert (keywords["rect"]["left"], keywords["rect"]["top"]) == (tree_rect["left"], tree_rect["top"])
+    d.settext(d.child(keywords["hwnd"], id=KEYWORD_TEXT)["hwnd"], "rechnung")
+    t.capture(keywords["hwnd"], "TfrmKeywords")
+    # Saving the text sorted the Root's entries by name alone: "Briefe" with "Kanzlei"
+    # ("Sammelrechnung") now comes before "Rechnung März"; the next search goes on from the hit.
+    for hit in ("Kanzlei", "Rechnung März"):
+        d.click_child(keywords["hwnd"], id=1)
+        e2e.wait_for(lambda: tree_items(t, form)[hit]["selected"], what=f"{hit} selected")
+        e2e.wait_for(lambda: d.child(form["hwnd"], id=TXT_NAME)["text"] == hit, what=f"{hit} shown")
+    d.post(form["hwnd"], e2e.WM_CLOSE)
+    ask = d.wait_message_box(title="Bestätigung", pid=t.winpid(fenu))
+    d.press(ask, "Nein")
+    d.wait_gone(form["hwnd"])
+    assert d.find_windows(cls="TfrmKeywords", pid=t.winpid(fenu)) == []
+    assert fenu.running
+
+
+def test_a_move_by_drag_and_drop_and_a_rename_in_place_are_saved_and_found_again(t):
+    app = kanzlei_appdir(t)
     fenu = t.start_fenu(app)
     t.wait_tray_icon()
     d = t.driver

@@ -65,8 +65,11 @@ bool TreeMechanics::OnNotify(const NMHDR* header, LRESULT& result) {
     case TVN_BEGINLABELEDITW: {
       if (!events_.canEdit) return false;
       const auto* info = reinterpret_cast<const NMTVDISPINFOW*>(header);
-      // TRUE cancels the edit.
-      result = events_.canEdit(reinterpret_cast<const TreeNode*>(info->item.lParam)) ? FALSE : TRUE;
+      // TRUE cancels the edit. Only a tree that has the keyboard focus edits: the click on a
+      // selected entry starts a timer that may run out after the user went on elsewhere (a
+      // button, a dialog), and the edit would then take the keys meant for that.
+      const bool focused = GetFocus() == tree_;
+      result = focused && events_.canEdit(reinterpret_cast<const TreeNode*>(info->item.lParam)) ? FALSE : TRUE;
       return true;
     }
     case TVN_ENDLABELEDITW: {
