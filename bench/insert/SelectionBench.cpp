@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "insert/TfrmListe.h"
+#include "insert/TfrmSearch.h"
 #include "platform/fake/FakeServices.h"
 #include "data/Database.h"
 
