@@ -12,10 +12,12 @@
 
 #include "archive/KeywordSearch.h"
 #include "archive/TMemoSearch.h"
+#include "archive/TfrmVerwaltung.h"
 #include "archive/TextMatch.h"
 #include "core/FileIo.h"
 #include "data/ArchiveStore.h"
 #include "data/TextFiles.h"
+#include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeServices.h"
 
 namespace fenu {
@@ -97,6 +99,26 @@ void ArchiveOpen(benchmark::State& state) {
   }
 }
 BENCHMARK(ArchiveOpen)->Unit(benchmark::kMillisecond);
+
+// The archive window's opening as a whole: its settings, OpenArchive, and the Root's state.
+void ArchiveWindowOpen(benchmark::State& state) {
+  Folder folder;
+  std::filesystem::create_directories(folder.path / "Daten");
+  std::filesystem::rename(WriteArchive(folder), folder.path / "Daten" / "Archiv.adb");
+  const std::string appDir = folder.path.string() + "/";
+  FakeServices fake;
+  FakeKeyboard keyboard;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = std::make_unique<TfrmVerwaltung>(fake.services, keyboard, appDir);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(window->FormCreate());
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(ArchiveWindowOpen)->Unit(benchmark::kMillisecond);
 
 // The keyword search walking the whole archive: a key that no entry has.
 void ArchiveKeywordSearchAll(benchmark::State& state) {

@@ -6,6 +6,8 @@
 
 #include "app/TfrmIniMessage_win.h"
 #include "app/TfrmTaskbar_win.h"
+#include "archive/TfrmVerwaltung.h"
+#include "archive/TfrmVerwaltung_win.h"
 #include "calendar/TfrmCalendar_win.h"
 #include "insert/BlockInserter.h"
 #include "insert/Prompts_win.h"
@@ -26,17 +28,6 @@
 #include "variables/TfrmVariables_win.h"
 
 namespace fenu {
-namespace {
-
-const char* GermanName(MainWindow kind) {
-  switch (kind) {
-    case MainWindow::Verwaltung: return "Das Text-Archiv";
-    default: break;  // the other windows have their own openers
-  }
-  return "Dieses Fenster";
-}
-
-}  // namespace
 
 void Win32Forms::ShowTaskbar(TfrmTaskbar& window) {
   TfrmTaskbarView view(window);
@@ -65,9 +56,14 @@ void Win32Forms::ShowMainWindow(MainWindow kind, WindowHandle) {
     TfrmFavFolderView(logic).ShowModal(nullptr);
     return;
   }
-  // Windows that this version does not contain yet say so instead of doing nothing.
-  services_.dialogs.MessageDlg(MsgKind::Information,
-                      std::string(GermanName(kind)) + " ist in dieser Version von quenlia:FENU noch nicht enthalten.");
+  if (kind == MainWindow::Verwaltung) {
+    win32::Win32Clipboard clipboard;
+    TfrmVerwaltung logic(services_, clipboard, appDir_);
+    // An archive that cannot be read has been reported; the window stays closed.
+    if (!logic.FormCreate()) return;
+    // The view (and the keyword windows it owns) goes before the logic they reach.
+    TfrmVerwaltungView(logic, services_).ShowModal(nullptr);
+  }
 }
 
 namespace {

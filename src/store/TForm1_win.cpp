@@ -25,7 +25,6 @@ namespace {
 constexpr UINT kRenderMessage = WM_APP + 30;
 constexpr int kBar = 28;              // height of the heading strip
 constexpr int kMinTreeWidth = 260;
-constexpr int kDragEdge = 14;
 
 const std::pair<int, const char*> kHints[] = {
     {TForm1View::Label8, "Taste(n) mit denen die Auswahl der Bausteine direkt aufgerufen werden kann"},
@@ -101,6 +100,12 @@ void TForm1View::OnCreate() {
   AddButton(but_AddFolder, TForm1::kAddFolder, 0, 0, 10, 10);
   AddButton(but_AddFile, TForm1::kAddFile, 0, 0, 10, 10);
   AddButton(but_Remove, TForm1::kRemove, 0, 0, 10, 10);
+  ui::TreeMechanics::Events treeEvents;
+  treeEvents.drop = [this](TreeNode* source, TreeNode* target) {
+    logic_.tv_eg5DragDrop(source, target);
+    Render();
+  };
+  treeMechanics_.Attach(Handle(), tree, std::move(treeEvents));
   ui::RegisterSplitterClass();
   AddControl(Splitter1, ui::kSplitterClass, "", 0, 0, 0, 10, 10);
 
@@ -375,30 +380,9 @@ void TForm1View::SetHint(HWND control) {
   SendMessageW(Item(StatusBar), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ui::ToWide(logic_.StatusBar).c_str()));
 }
 
-TreeNode* TForm1View::NodeAt(POINT screen) const {
-  HWND tree = Item(tv_eg5);
-  TVHITTESTINFO hit{};
-  hit.pt = screen;
-  ScreenToClient(tree, &hit.pt);
-  HTREEITEM item = TreeView_HitTest(tree, &hit);
-  if (!item || !(hit.flags & TVHT_ONITEM)) return nullptr;
-  return ui::NodeOfItem(tree, item);
-}
-
-void TForm1View::FinishDrag(bool drop) {
-  if (!dragged_) return;
-  TreeNode* dragged = std::exchange(dragged_, nullptr);
-  TreeView_SelectDropTarget(Item(tv_eg5), nullptr);
-  if (GetCapture() == Handle()) ReleaseCapture();
-  if (!drop) return;
-  POINT at;
-  GetCursorPos(&at);
-  logic_.tv_eg5DragDrop(dragged, NodeAt(at));
-  Render();
-}
-
 bool TForm1View::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->idFrom != static_cast<UINT_PTR>(tv_eg5)) return false;
+  if (treeMechanics_.OnNotify(header, result)) return true;
   auto* tree = reinterpret_cast<NMTREEVIEWW*>(header);
   switch (header->code) {
     case TVN_SELCHANGINGW:
@@ -420,10 +404,6 @@ bool TForm1View::OnNotify(NMHDR* header, LRESULT& result) {
         PostMessageW(Handle(), kRenderMessage, 0, 0);
       }
       result = 0;
-      return true;
-    case TVN_BEGINDRAGW:
-      dragged_ = reinterpret_cast<TreeNode*>(tree->itemNew.lParam);
-      SetCapture(Handle());
       return true;
     default:
       return false;
@@ -447,33 +427,9 @@ bool TForm1View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
       if (reinterpret_cast<HWND>(wParam) != Handle()) SetHint(reinterpret_cast<HWND>(wParam));
       return false;
     case WM_MOUSEMOVE:
-      if (dragged_) {
-        HWND tree = Item(tv_eg5);
-        POINT at;
-        GetCursorPos(&at);
-        POINT inTree = at;
-        ScreenToClient(tree, &inTree);
-        RECT client;
-        GetClientRect(tree, &client);
-        // Near the top or bottom edge the tree scrolls by one line.
-        if (inTree.y <= Scale(kDragEdge)) SendMessageW(tree, WM_VSCROLL, SB_LINEUP, 0);
-        else if (inTree.y >= client.bottom - Scale(kDragEdge)) SendMessageW(tree, WM_VSCROLL, SB_LINEDOWN, 0);
-        TVHITTESTINFO hit{};
-        hit.pt = inTree;
-        TreeView_SelectDropTarget(tree, TreeView_HitTest(tree, &hit));
-        UpdateWindow(tree);
-        return true;
-      }
-      return false;
     case WM_LBUTTONUP:
-      if (dragged_) {
-        FinishDrag(true);
-        return true;
-      }
-      return false;
     case WM_CAPTURECHANGED:
-      if (dragged_ && reinterpret_cast<HWND>(lParam) != Handle()) FinishDrag(false);
-      return false;
+      return treeMechanics_.OnMessage(msg, wParam, lParam);
     case WM_CTLCOLOREDIT:
       if (reinterpret_cast<HWND>(lParam) == Item(Memo1)) {
         SetTextColor(reinterpret_cast<HDC>(wParam), ui::ToColorRef(memoFont_.color));

@@ -8,6 +8,7 @@
 #include "ui/win32/FileLabel_win.h"
 #include "ui/win32/Form_win.h"
 #include "ui/win32/GdiObject_win.h"
+#include "ui/win32/TreeMechanics_win.h"
 #include "ui/win32/TreeViewFill_win.h"
 
 namespace fenu {
@@ -55,8 +56,6 @@ class TForm1View : public ui::Form {
   void ApplyMemoFont();
   void ChooseMemoFont();
   void SetSplitter(int width);
-  void FinishDrag(bool drop);
-  TreeNode* NodeAt(POINT screen) const;
 
   TForm1& logic_;
   ui::ImageList images_;
@@ -67,7 +66,7 @@ class TForm1View : public ui::Form {
   int splitter_ = 233;  // width of the tree side in 96-DPI pixels
   FontSpec memoFont_;
   ui::Font memoFontHandle_;
-  TreeNode* dragged_ = nullptr;
+  ui::TreeMechanics treeMechanics_;
   bool draggingSplitter_ = false;
 };
 

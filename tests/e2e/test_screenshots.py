@@ -26,6 +26,9 @@ BTN_TREE, BTN_PREVIEW_ON, BTN_SUCHEN, LV_LINK = 103, 105, 107, 110
 TXT_KURZ, SPEED_BUTTON = 103, 104
 OK, CANCEL = 1, 2
 CMD_CALENDAR, CMD_FAVOURITES = 1003, 1004
+# TfrmVerwaltung, opened from the tray menu
+ARCHIVE_FIXTURE = e2e.REPO / "tests" / "fixtures" / "archive" / "Kanzlei"
+CMD_ARCHIVE, MNU_KEYWORDS, ARCHIVE_NAME = 1002, 430, 231
 
 
 class Album:
@@ -75,6 +78,29 @@ def kunden_appdir(t):
     values = base64.b64encode(b"Herr,Frau").decode("ascii")
     (app / "Daten" / "Auswahl.vdb").write_bytes(f"[Anrede]\r\nVal={values}\r\nRestrict=1\r\n".encode("cp1252"))
     return app
+
+
+def archive_windows(t, dpi):
+    # The Kanzlei archive: the window on a text, and a keyword search window at the tree.
+    app = t.make_appdir(ini=QUIET_INI)
+    shutil.copytree(ARCHIVE_FIXTURE, app / "Daten")
+    fenu = t.start_fenu(app, dpi=dpi)
+    t.wait_tray_icon()
+    d = t.driver
+    album = Album(t, fenu)
+    d.post(shell_window(t, fenu)["hwnd"], e2e.WM_COMMAND, CMD_ARCHIVE, 0)
+    form = album.window("TfrmVerwaltung-root", cls="TfrmVerwaltung")
+    h = form["hwnd"]
+    tv = d.child(h, id=TV)["hwnd"]
+    item = next(i for i in d.tree(tv) if i["text"] == "Angebot Müller")
+    d.tvselect(tv, item["item"])
+    e2e.wait_for(lambda: d.child(h, id=ARCHIVE_NAME)["text"] == "Angebot Müller", what="the text shown")
+    album.take(h, "TfrmVerwaltung")
+    d.post(h, e2e.WM_COMMAND, MNU_KEYWORDS, 0)
+    close_with(t, album.window("TfrmKeywords", cls="TfrmKeywords"), CANCEL)
+    d.post(h, e2e.WM_CLOSE)
+    d.wait_gone(h)
+    album.assert_nothing_cut()
 
 
 def shell_windows(t, dpi):
@@ -260,3 +286,11 @@ def test_memo_windows_at_96_dpi(t):
 
 def test_memo_windows_at_144_dpi(t):
     memo_windows(t, 144)
+
+
+def test_archive_windows_at_96_dpi(t):
+    archive_windows(t, 96)
+
+
+def test_archive_windows_at_144_dpi(t):
+    archive_windows(t, 144)
