@@ -87,8 +87,10 @@ TfrmVerwaltung::TfrmVerwaltung(Services& services, IClipboard& clipboard, std::s
 
 bool TfrmVerwaltung::FormCreate() {
   const IniDocument settings = IniFile(SettingsPath(appDir_)).Load();
-  Label10 = HotkeyLabel(settings.Value(kHotkeySection, "HotkeyL1").value_or("Strg"),
-                        settings.Value(kHotkeySection, "HotkeyL2").value_or("N0"));
+  // The label shows the hotkey as the shell registers it, with the shell's defaults.
+  const HotkeySlot& slot = kHotkeySlots[2];
+  Label10 = HotkeyLabel(settings.Value(kHotkeySection, slot.firstKey).value_or(slot.shellFirst),
+                        settings.Value(kHotkeySection, slot.secondKey).value_or(slot.shellSecond));
   AFont = settings.Value("Main", "AFont").value_or("");
   ASplitter = settings.Integer("Main", "ASplitter", kDefaultSplitter);
   try {

@@ -117,9 +117,9 @@ TEST(TfrmVerwaltung, OpeningShowsTheRootTheHotkeyAndTheStatesFollowTheSelection)
   EXPECT_FALSE(w.form.ChangedFlag);
   EXPECT_TRUE(w.fake.log.empty());
 
-  // The archive hotkey's defaults.
+  // Without settings, the hotkey the shell registers for the archive.
   Window plain("");
-  EXPECT_EQ(plain.form.Label10, "HotKey: Strg + N0");
+  EXPECT_EQ(plain.form.Label10, "HotKey: Strg + N1");
 }
 
 TEST(TfrmVerwaltung, APendingEditIsAskedAboutBeforeTheSelectionMoves) {

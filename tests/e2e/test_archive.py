@@ -110,7 +110,7 @@ def test_hotkey_3_opens_a_fresh_archive_and_a_new_text_reaches_the_disk(t):
     d.press(box, "OK")
     form = wait_archive(t)
     assert (app / "Daten" / "Archiv.adb").read_bytes() == root_only_archive()
-    assert d.child(d.child(form["hwnd"], id=LABEL1)["hwnd"], id=LABEL10)["text"].strip() == "HotKey: Strg + N0"
+    assert d.child(d.child(form["hwnd"], id=LABEL1)["hwnd"], id=LABEL10)["text"].strip() == "HotKey: Strg + N1"
     assert not enabled(t, form, TXT_NAME) and not enabled(t, form, DELETE)
     t.capture(form["hwnd"], "TfrmVerwaltung-fresh")
 

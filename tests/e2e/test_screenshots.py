@@ -231,7 +231,7 @@ def memo_windows(t, dpi):
     window = d.wait_window(cls="MemoHost", pid=t.winpid(host))
     host.wait_debug(r"^memohost: ready$")
     d.click_child(window["hwnd"], id=102)  # "Schlagwortsuche"
-    close_with(t, album.window("TfrmKeywords", cls="TfrmKeywords"), CANCEL)
+    close_with(t, album.window("TfrmKeywords-memohost", cls="TfrmKeywords"), CANCEL)
 
     t.focus_window(d.child(window["hwnd"], id=100)["hwnd"])  # the memo
     t.key("ctrl+h")
