@@ -1,5 +1,5 @@
 #include "platform/win32/Keyboard_win.h"
-#include "platform/win32/Win32Services_win.h"
+#include "platform/win32/Waiting_win.h"
 
 #include <cstring>
 #include <cwchar>
@@ -9,6 +9,13 @@
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {
+namespace {
+
+// How long another program may hold the clipboard, and how often to ask for it meanwhile.
+constexpr std::uint32_t kClipboardBoundMs = 500;
+constexpr std::uint32_t kClipboardPauseMs = 5;
+
+}  // namespace
 
 void Win32Keyboard::KeyEvent(std::uint8_t key, bool up, bool extended) {
   INPUT input{};
@@ -66,12 +73,10 @@ Win32Clipboard::~Win32Clipboard() {
 bool Win32Clipboard::Open() {
   if (!owner_)
     owner_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-  // Another program may hold the clipboard for a moment.
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    if (OpenClipboard(owner_)) return true;
-    Sleep(20);
-  }
-  return false;
+  // Another program may hold the clipboard for a moment; the system tells nobody when it lets go.
+  ClipboardWaitHost host;
+  return WaitFor([&] { return OpenClipboard(owner_) != FALSE; }, kClipboardBoundMs, kClipboardPauseMs, host) ==
+         WaitEnd::Met;
 }
 
 bool Win32Clipboard::SetText(std::string_view text) {
@@ -120,7 +125,7 @@ bool Win32Foreground::SetForeground(WindowHandle window) {
   HWND front = top ? top : control;
   const bool changed = GetForegroundWindow() != front;
   const bool done = SetForegroundWindow(front) != FALSE;
-  if (done && changed) LetActivationSettle(front);
+  if (done && changed) AwaitActivation(front, control);
   return done;
 }
 
