@@ -17,7 +17,8 @@ def prepared(t, sendkeys=False, texts=None):
     app = t.make_appdir()
     shutil.copytree(FIXTURE, app / "Daten")
     for name, text in (texts or {}).items():
-        (app / "Daten" / "Bausteine" / name).write_bytes(text.encode("cp1252"))
+        data = text if isinstance(text, bytes) else text.encode("cp1252")
+        (app / "Daten" / "Bausteine" / name).write_bytes(data)
     daten = e2e.winpath(app / "Daten")
     ini = QUIET_INI + f"CurrentDB={daten}\\Kunden.bdb\nCurDirectDB={daten}\\Kunden.kdb\n"
     ini = ini.replace("[ShowMessage]\nRightClick=0\n", "") + "[ShowMessage]\nRightClick=0\n"
@@ -94,17 +95,36 @@ def test_sendkeys_types_the_block_and_asks_for_the_user_text(t):
     assert target.wait_text("Hallo Anna!\r\n")
 
 
-def test_sendkeys_after_an_untypable_character_goes_on_in_the_target(t):
-    # Wine's layout has no key for "§": the interpreter's box comes up in the middle of the run.
-    # The rest of the block, line break included, must still arrive in the target and nothing
-    # of it in the abbreviation window, where an Enter would look up an abbreviation.
-    mfg = "0102270703045.txt"
-    _, fenu, target = prepared(t, sendkeys=True, texts={mfg: "Siehe \xa7 12\r\nIhr Team"})
+MFG = "0102270703045.txt"      # Kunden > Grüße > MFG, abbreviation "mfg"
+
+
+def type_block_by_abbreviation(t, fenu, abbreviation):
     t.key("Pause")
     mini = t.driver.wait_window(cls="TfrmMiniAuswahl", pid=t.winpid(fenu))
     t.focus_window(t.driver.child(mini["hwnd"], id=103)["hwnd"])
-    t.type_text("mfg")
+    t.type_text(abbreviation)
     t.key("Return")
+    return mini
+
+
+def test_sendkeys_types_characters_without_a_key_as_unicode(t):
+    # Letters and signs of the text that no key of the layout types arrive all the same, with
+    # the command characters around them still commands and no box in between.
+    text = "Caf\xe9 f\xfcr 5 \u20ac: \u201eso\u2026\u201c {{}x{}}"
+    _, fenu, target = prepared(t, sendkeys=True, texts={MFG: text})
+    mini = type_block_by_abbreviation(t, fenu, "mfg")
+    assert target.wait_text("Caf\xe9 f\xfcr 5 \u20ac: \u201eso\u2026\u201c {x}\r\n")
+    t.driver.wait_gone(mini["hwnd"])
+    assert t.driver.message_boxes(pid=t.winpid(fenu)) == []
+
+
+def test_sendkeys_after_an_untypable_character_goes_on_in_the_target(t):
+    # Nothing types a byte that cp1252 leaves undefined: the interpreter's box comes up in the
+    # middle of the run. The rest of the block, line break included, must still arrive in the
+    # target and nothing of it in the abbreviation window, where an Enter would look up an
+    # abbreviation.
+    _, fenu, target = prepared(t, sendkeys=True, texts={MFG: b"Siehe \x81 12\r\nIhr Team"})
+    mini = type_block_by_abbreviation(t, fenu, "mfg")
     box = t.driver.wait_message_box(title="SendKeys", text="Invalid KeyName", pid=t.winpid(fenu))
     t.capture(box["hwnd"], "SendKeys-invalid-keyname")
     t.driver.press(box, "OK")

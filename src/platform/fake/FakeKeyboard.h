@@ -1,6 +1,6 @@
 #pragma once
 // A recording keyboard, clipboard and foreground for tests. Every call becomes a line of the log:
-// "down 16", "up 65", "down 37 ext", "toggle 144", "ProcessKeyboardMessages", "ProcessMessages",
+// "down 16", "up 65", "down 37 ext", "unicode 8364", "toggle 144", "ProcessKeyboardMessages", "ProcessMessages",
 // "SetClipboard \"...\"", "GetClipboard", "SetForeground 5", "LetInputArrive",
 // "MessageBox SendKeys \"No Close\" -> OK". Characters map to keys as on a US layout.
 #include <map>
@@ -35,11 +35,12 @@ class FakeKeyboard : public IKeyboard, public IClipboard, public IForeground, pu
   // Windows that SetForeground cannot bring to the front (as a window that has gone).
   std::set<WindowHandle> foregroundRefused;
 
-  // The key-event lines of the log only ("down ...", "up ...", "toggle ...").
+  // The key-event lines of the log only ("down ...", "up ...", "unicode ...", "toggle ...").
   std::vector<std::string> KeyEvents() const;
 
   void KeyEvent(std::uint8_t key, bool up, bool extended) override;
   std::optional<KeyStroke> CharToKey(char c) override;
+  void TypeUnicode(std::uint16_t unit) override;
   bool NumLock() override;
   void SetNumLock(bool on) override;
   void ProcessKeyboardMessages() override;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 #include "core/Cp1252.h"
 #include "ui/win32/MessageLoop_win.h"
@@ -18,6 +19,19 @@ constexpr std::uint32_t kClipboardPauseMs = 5;
 }  // namespace
 
 void Win32Keyboard::KeyEvent(std::uint8_t key, bool up, bool extended) {
+  held_.Note(key, up);
+  if (!up) {
+    // A modifier the system let go of since it was pressed goes down again before this key.
+    for (std::uint8_t lost : held_.Lost([](std::uint8_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }))
+      if (lost != key) {
+        OutputDebugStringW((L"fenu: modifier " + std::to_wstring(lost) + L" pressed again").c_str());
+        Send(lost, false, false);
+      }
+  }
+  Send(key, up, extended);
+}
+
+void Win32Keyboard::Send(std::uint8_t key, bool up, bool extended) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
@@ -34,6 +48,18 @@ std::optional<KeyStroke> Win32Keyboard::CharToKey(char c) {
   const auto bits = static_cast<unsigned>(static_cast<unsigned short>(scan));
   return KeyStroke{static_cast<std::uint8_t>(bits & 0xFF),
                    static_cast<std::uint8_t>((bits >> 8) & (kShiftStateShift | kShiftStateCtrl | kShiftStateAlt))};
+}
+
+void Win32Keyboard::TypeUnicode(std::uint16_t unit) {
+  // Without a virtual key: the system hands the unit to the focused window as a character.
+  INPUT inputs[2]{};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+  }
+  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
 }
 
 bool Win32Keyboard::NumLock() {

@@ -10,10 +10,15 @@ class Win32Keyboard : public IKeyboard {
  public:
   void KeyEvent(std::uint8_t key, bool up, bool extended) override;
   std::optional<KeyStroke> CharToKey(char c) override;
+  void TypeUnicode(std::uint16_t unit) override;
   bool NumLock() override;
   void SetNumLock(bool on) override;
   void ProcessKeyboardMessages() override;
   void ProcessMessages() override;
+
+ private:
+  void Send(std::uint8_t key, bool up, bool extended);
+  HeldModifiers held_;
 };
 
 class Win32Clipboard : public IClipboard {
