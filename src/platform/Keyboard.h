@@ -52,11 +52,18 @@ class IKeyboard {
   virtual void ProcessMessages() = 0;
 };
 
+// Whether text that the program puts on the clipboard may go into the system's clipboard history
+// and its cloud clipboard. Excluded text is marked for both to leave it out; every program still
+// pastes it as usual.
+enum class ClipboardHistory { Allowed, Excluded };
+
 class IClipboard {
  public:
   virtual ~IClipboard() = default;
   // Replaces the clipboard's content with plain text; false when the clipboard cannot be had.
-  virtual bool SetText(std::string_view text) = 0;
+  virtual bool SetText(std::string_view text, ClipboardHistory history) = 0;
+  // The same for text the user copies, which the history may keep.
+  bool SetText(std::string_view text) { return SetText(text, ClipboardHistory::Allowed); }
   // The clipboard's text, empty when it holds none.
   virtual std::string GetText() = 0;
 };

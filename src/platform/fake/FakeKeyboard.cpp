@@ -33,10 +33,13 @@ void FakeKeyboard::ProcessKeyboardMessages() { log.push_back("ProcessKeyboardMes
 
 void FakeKeyboard::ProcessMessages() { log.push_back("ProcessMessages"); }
 
-bool FakeKeyboard::SetText(std::string_view text) {
-  log.push_back("SetClipboard \"" + std::string(text) + "\"" + (clipboardLocked ? " refused" : ""));
+bool FakeKeyboard::SetText(std::string_view text, ClipboardHistory history) {
+  const bool excluded = history == ClipboardHistory::Excluded;
+  log.push_back("SetClipboard \"" + std::string(text) + "\"" + (excluded ? " out of history" : "") +
+                (clipboardLocked ? " refused" : ""));
   if (clipboardLocked) return false;
   clipboard = std::string(text);
+  clipboardHistory = history;
   return true;
 }
 

@@ -105,26 +105,50 @@ bool Win32Clipboard::Open() {
          WaitEnd::Met;
 }
 
-bool Win32Clipboard::SetText(std::string_view text) {
-  const std::wstring wide = ui::ToWide(text);
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+namespace {
+
+// A movable memory block holding a copy of bytes, or null.
+HGLOBAL GlobalCopy(const void* data, std::size_t bytes) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!memory) return false;
+  if (!memory) return nullptr;
   void* target = GlobalLock(memory);
   if (!target) {
     GlobalFree(memory);
-    return false;
+    return nullptr;
   }
-  std::memcpy(target, wide.c_str(), bytes);
+  std::memcpy(target, data, bytes);
   GlobalUnlock(memory);
-  if (!Open()) {
-    GlobalFree(memory);
-    return false;
-  }
+  return memory;
+}
+
+// Puts a copy of bytes on the open clipboard in format; the clipboard then owns it.
+bool PutOnClipboard(UINT format, const void* data, std::size_t bytes) {
+  HGLOBAL memory = GlobalCopy(data, bytes);
+  if (!memory) return false;
+  if (SetClipboardData(format, memory)) return true;
+  GlobalFree(memory);
+  return false;
+}
+
+// Marks the content of the open clipboard as not for the clipboard history and not for the
+// cloud clipboard, with the formats that Windows' history reads; systems without a history
+// ignore them. Other programs see the marks as formats they do not know.
+void KeepOutOfHistory() {
+  const DWORD no = 0;
+  for (const wchar_t* name : {L"ExcludeClipboardContentFromMonitorProcessing", L"CanIncludeInClipboardHistory",
+                              L"CanUploadToCloudClipboard"})
+    if (const UINT format = RegisterClipboardFormatW(name)) PutOnClipboard(format, &no, sizeof no);
+}
+
+}  // namespace
+
+bool Win32Clipboard::SetText(std::string_view text, ClipboardHistory history) {
+  const std::wstring wide = ui::ToWide(text);
+  if (!Open()) return false;
   EmptyClipboard();
-  // From here on the clipboard owns the memory.
-  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  if (!ok) GlobalFree(memory);
+  // The system offers it as CF_TEXT and CF_OEMTEXT too.
+  const bool ok = PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  if (ok && history == ClipboardHistory::Excluded) KeepOutOfHistory();
   CloseClipboard();
   return ok;
 }

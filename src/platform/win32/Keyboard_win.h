@@ -27,7 +27,8 @@ class Win32Clipboard : public IClipboard {
   Win32Clipboard(const Win32Clipboard&) = delete;
   Win32Clipboard& operator=(const Win32Clipboard&) = delete;
   ~Win32Clipboard() override;
-  bool SetText(std::string_view text) override;
+  using IClipboard::SetText;
+  bool SetText(std::string_view text, ClipboardHistory history) override;
   std::string GetText() override;
 
  private:

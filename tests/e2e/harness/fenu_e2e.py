@@ -371,6 +371,11 @@ class Driver:
         """The clipboard's text, or None when it holds none."""
         return self.cmd("clipboard")["text"]
 
+    def clipboard_formats(self) -> list[str]:
+        """The clipboard's formats in order: registered ones by name, with "=N" for the first
+        DWORD of their data, predefined ones by number ("13" is CF_UNICODETEXT)."""
+        return self.cmd("clipboard_formats")["formats"]
+
     def focus(self, hwnd: int) -> dict:
         return self.cmd(f"focus {hwnd}")
 

@@ -807,6 +807,29 @@ std::string Run(const std::string& line, bool* quit) {
         CloseClipboard();
         return has ? Obj().Bool("ok", true).Str("text", text).str() : Obj().Bool("ok", true).Raw("text", "null").str();
     }
+    if (cmd == "clipboard_formats") {
+        // Every format on the clipboard, in order: a registered one by its name, a predefined one
+        // by its number; with the first DWORD of its data where it holds one ("Name=0").
+        std::vector<std::string> formats;
+        for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(25);
+        for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
+            wchar_t name[256] = {};
+            std::wstring item = GetClipboardFormatNameW(format, name, 256) > 0 ? name : std::to_wstring(format);
+            if (format >= 0xC000) {
+                if (HANDLE data = GetClipboardData(format)) {
+                    if (GlobalSize(data) >= sizeof(DWORD)) {
+                        if (const auto* value = static_cast<const DWORD*>(GlobalLock(data))) {
+                            item += L"=" + std::to_wstring(*value);
+                            GlobalUnlock(data);
+                        }
+                    }
+                }
+            }
+            formats.push_back(Quote(item));
+        }
+        CloseClipboard();
+        return Obj().Bool("ok", true).Raw("formats", Array(formats)).str();
+    }
     if (cmd == "focus") return CmdFocus(a.Window());
     if (cmd == "capture") {
         HWND h = a.Window();
