@@ -72,7 +72,8 @@ class IForeground {
  public:
   virtual ~IForeground() = default;
   // Makes window the foreground window with the system's plain call: no restore of a minimised
-  // window, no way around the foreground lock.
+  // window, no way around the foreground lock. When the foreground changed, waits (bounded) until
+  // the window has taken the activation.
   virtual bool SetForeground(WindowHandle window) = 0;
   // Gives the foreground window a moment to take the keys sent to it so far, before one of the
   // own windows takes the foreground and the keys not yet taken would go astray.
