@@ -3,6 +3,7 @@
 // object and runs it modally; tests give a fake that acts as the user would.
 #include <string>
 
+#include "insert/Delivery.h"
 #include "platform/Services.h"
 
 namespace fenu {
@@ -28,8 +29,8 @@ class IForms {
   virtual void ShowMainWindow(MainWindow kind, WindowHandle target) = 0;
   // The selection and abbreviation windows for the control the hotkey captured; sendkeys is the
   // shell's delivery flag, read when a block goes out.
-  virtual void ShowSelection(WindowHandle target, const bool& sendkeys) = 0;
-  virtual void ShowAbbreviation(WindowHandle target, const bool& sendkeys) = 0;
+  virtual void ShowSelection(WindowHandle target, const DeliveryOptions& delivery) = 0;
+  virtual void ShowAbbreviation(WindowHandle target, const DeliveryOptions& delivery) = 0;
   // The building-block management window; the options window it opens switches sendkeys.
   virtual void ShowManagement(bool& sendkeys) = 0;
   // The password dialog, shown once with an empty field; false when it was cancelled.

@@ -109,22 +109,22 @@ struct InsertionKit {
   KeyboardServices keys{keyboard, clipboard, foreground, messages};
   ExpansionEngine engine;
   ExpandAndDeliver inserter;
-  InsertionKit(Services& services, const std::string& appDir, const bool& sendkeys)
+  InsertionKit(Services& services, const std::string& appDir, const DeliveryOptions& delivery)
       : prompts(services.dialogs, appDir),
         engine(prompts, clock, clock, services.dialogs),
-        inserter(services, keys, engine, sendkeys) {}
+        inserter(services, keys, engine, delivery) {}
 };
 
-void Win32Forms::ShowSelection(WindowHandle target, const bool& sendkeys) {
-  InsertionKit kit(services_, appDir_, sendkeys);
+void Win32Forms::ShowSelection(WindowHandle target, const DeliveryOptions& delivery) {
+  InsertionKit kit(services_, appDir_, delivery);
   TfrmListe logic(services_, kit.inserter, appDir_, target);
   if (!logic.FormCreate()) return;
   TfrmListeView view(logic, services_);
   view.ShowModal(nullptr);
 }
 
-void Win32Forms::ShowAbbreviation(WindowHandle target, const bool& sendkeys) {
-  InsertionKit kit(services_, appDir_, sendkeys);
+void Win32Forms::ShowAbbreviation(WindowHandle target, const DeliveryOptions& delivery) {
+  InsertionKit kit(services_, appDir_, delivery);
   TfrmMiniAuswahl logic(services_, kit.inserter, appDir_, target);
   if (!logic.FormCreate()) return;
   TfrmMiniAuswahlView view(logic);

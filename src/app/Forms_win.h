@@ -13,8 +13,8 @@ class Win32Forms : public IForms {
   void ShowIniMessage(TfrmIniMessage& window) override;
   bool ShowHotkey(TfrmHotkey& window) override;
   void ShowMainWindow(MainWindow kind, WindowHandle target) override;
-  void ShowSelection(WindowHandle target, const bool& sendkeys) override;
-  void ShowAbbreviation(WindowHandle target, const bool& sendkeys) override;
+  void ShowSelection(WindowHandle target, const DeliveryOptions& delivery) override;
+  void ShowAbbreviation(WindowHandle target, const DeliveryOptions& delivery) override;
   void ShowManagement(bool& sendkeys) override;
   bool AskPassword(std::string& entered) override;
   void ShowNetSend() override;

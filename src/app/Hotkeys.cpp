@@ -4,7 +4,7 @@
 
 namespace fenu {
 
-bool HotkeyRegistry::LoadHotkeys(const IniFile& settings) {
+DeliveryOptions HotkeyRegistry::LoadHotkeys(const IniFile& settings) {
   UnregisterAll();
   const IniDocument doc = settings.Load();
   for (int slot = 1; slot <= 4; ++slot) {
@@ -12,7 +12,8 @@ bool HotkeyRegistry::LoadHotkeys(const IniFile& settings) {
     RegisterSlot(slot, doc.Value(kHotkeySection, info.firstKey).value_or(info.shellFirst),
                  doc.Value(kHotkeySection, info.secondKey).value_or(info.shellSecond), info.atomName);
   }
-  return settings.ReadBool("Options", "Sendkeys", false);
+  return DeliveryOptions{settings.ReadBool("Options", "Sendkeys", false),
+                         settings.ReadBool("Options", "ClipboardHistory", false)};
 }
 
 void HotkeyRegistry::RegisterSlot(int slot, std::string_view first, std::string_view second,

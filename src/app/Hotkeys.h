@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/IniFile.h"
+#include "insert/Delivery.h"
 #include "platform/Services.h"
 
 namespace fenu {
@@ -14,9 +15,9 @@ class HotkeyRegistry {
  public:
   explicit HotkeyRegistry(IHotkeyService& service) : service_(service) {}
 
-  // Unregisters all, registers the four slots from [HotKeys] and returns [Options] Sendkeys.
-  // A spec that does not convert throws ConversionError.
-  bool LoadHotkeys(const IniFile& settings);
+  // Unregisters all, registers the four slots from [HotKeys] and returns the delivery options,
+  // [Options] Sendkeys and ClipboardHistory. A spec that does not convert throws ConversionError.
+  DeliveryOptions LoadHotkeys(const IniFile& settings);
   void RegisterSlot(int slot, std::string_view first, std::string_view second, std::string_view atomName);
   void UnregisterAll();
 

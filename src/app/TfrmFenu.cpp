@@ -22,7 +22,7 @@ TfrmFenu::TfrmFenu(Services& services, IForms& forms, std::string appDir)
 
 std::string TfrmFenu::SettingsPath() const { return fenu::SettingsPath(appDir_); }
 
-void TfrmFenu::LoadHotkeys() { sendkeys_ = hotkeys_.LoadHotkeys(IniFile(SettingsPath())); }
+void TfrmFenu::LoadHotkeys() { delivery_ = hotkeys_.LoadHotkeys(IniFile(SettingsPath())); }
 
 void TfrmFenu::FormCreate() {
   LoadHotkeys();
@@ -66,11 +66,11 @@ void TfrmFenu::OpenMain(MainWindow kind, Show&& show) {
 }
 
 void TfrmFenu::OpenSelection(WindowHandle target) {
-  OpenMain(MainWindow::Liste, [&] { forms_.ShowSelection(target, sendkeys_); });
+  OpenMain(MainWindow::Liste, [&] { forms_.ShowSelection(target, delivery_); });
 }
 
 void TfrmFenu::OpenAbbreviation(WindowHandle target) {
-  OpenMain(MainWindow::MiniAuswahl, [&] { forms_.ShowAbbreviation(target, sendkeys_); });
+  OpenMain(MainWindow::MiniAuswahl, [&] { forms_.ShowAbbreviation(target, delivery_); });
 }
 
 void TfrmFenu::OpenArchive() {
@@ -89,7 +89,7 @@ void TfrmFenu::OpenManagement() {
     bool Ask(std::string& entered) override { return forms.AskPassword(entered); }
   } prompt(forms_);
   OpenMain(MainWindow::Form1, [&] {
-    if (PasswordCheck(prompt, appDir_)) forms_.ShowManagement(sendkeys_);
+    if (PasswordCheck(prompt, appDir_)) forms_.ShowManagement(delivery_.sendkeys);
   });
 }
 

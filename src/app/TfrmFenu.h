@@ -64,8 +64,9 @@ class TfrmFenu {
   bool WindowGuard();
   bool IsOpen(MainWindow kind) const { return open_[static_cast<std::size_t>(kind)]; }
 
-  bool Sendkeys() const { return sendkeys_; }
-  void SetSendkeys(bool on) { sendkeys_ = on; }
+  bool Sendkeys() const { return delivery_.sendkeys; }
+  void SetSendkeys(bool on) { delivery_.sendkeys = on; }
+  const DeliveryOptions& Delivery() const { return delivery_; }
   const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
 
   void OpenSelection(WindowHandle target);
@@ -87,7 +88,7 @@ class TfrmFenu {
   std::string appDir_;
   WindowHandle window_ = 0;
   HotkeyRegistry hotkeys_;
-  bool sendkeys_ = false;
+  DeliveryOptions delivery_;
   std::array<bool, kMainWindowCount> open_{};
 };
 

@@ -1,5 +1,6 @@
 // fenu-cli keys TEXT: what typing TEXT as a key string does on a US keyboard layout, one line
-// per step: "down N" / "up N" (with " ext" for the extended-key flag), "toggle 144" for Num Lock,
+// per step: "down N" / "up N" (with " ext" for the extended-key flag), "unicode N" for a character
+// the layout has no key for (N its UTF-16 code unit), "toggle 144" for Num Lock,
 // "message TEXT" for a message box, and last "result true" or "result false".
 #include <cstdio>
 #include <optional>
@@ -17,6 +18,7 @@ class PrintingKeyboard : public IKeyboard, public IPlainMessage, public IDialogs
  public:
   void KeyEvent(std::uint8_t key, bool up, bool extended) override { Line(KeyEventText(key, up, extended)); }
   std::optional<KeyStroke> CharToKey(char c) override { return UsKeyboardLayout(c); }
+  void TypeUnicode(std::uint16_t unit) override { Line(UnicodeText(unit)); }
   bool NumLock() override { return numLock_; }
   void SetNumLock(bool on) override {
     if (on != numLock_) Line("toggle " + std::to_string(kVkNumLock));

@@ -9,7 +9,7 @@ void ExpandAndDeliver::Insert(const std::string& text, const std::string& blockD
   const ExpansionResult result = engine_.ExpandText(text, blockDir);
   if (!result.ok) return;  // the engine has named the faulty marker; nothing goes out
   // Through a line list once more: every line break becomes CR LF, the last line ends with one.
-  Deliver(JoinBlockLines(SplitTextLines(result.text)), target, sendkeys_, services_, keys_);
+  Deliver(JoinBlockLines(SplitTextLines(result.text)), target, options_, services_, keys_);
 }
 
 }  // namespace fenu

@@ -1,6 +1,7 @@
 #pragma once
 // What choosing a block does: expand its text, then deliver the result to the captured control.
 #include "expansion/Expansion.h"
+#include "insert/Delivery.h"
 #include "insert/IBlockInserter.h"
 #include "platform/Keyboard.h"
 
@@ -8,9 +9,10 @@ namespace fenu {
 
 class ExpandAndDeliver : public IBlockInserter {
  public:
-  // sendkeys is the shell's flag, read at the moment of delivery.
-  ExpandAndDeliver(Services& services, KeyboardServices& keys, ExpansionEngine& engine, const bool& sendkeys)
-      : services_(services), keys_(keys), engine_(engine), sendkeys_(sendkeys) {}
+  // options are the shell's, read at the moment of delivery.
+  ExpandAndDeliver(Services& services, KeyboardServices& keys, ExpansionEngine& engine,
+                   const DeliveryOptions& options)
+      : services_(services), keys_(keys), engine_(engine), options_(options) {}
 
   void Insert(const std::string& text, const std::string& blockDir, WindowHandle target) override;
 
@@ -18,7 +20,7 @@ class ExpandAndDeliver : public IBlockInserter {
   Services& services_;
   KeyboardServices& keys_;
   ExpansionEngine& engine_;
-  const bool& sendkeys_;
+  const DeliveryOptions& options_;
 };
 
 }  // namespace fenu

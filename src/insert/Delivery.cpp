@@ -44,10 +44,12 @@ void SendCtrlKey(WindowHandle target, std::uint8_t key, IFocus& focus, IKeyboard
   keyboard.ProcessMessages();
 }
 
-bool Deliver(std::string_view text, WindowHandle target, bool sendkeys, Services& services,
+bool Deliver(std::string_view text, WindowHandle target, const DeliveryOptions& options, Services& services,
              KeyboardServices& keys) {
-  if (!sendkeys) {
-    if (!keys.clipboard.SetText(text)) return false;
+  if (!options.sendkeys) {
+    const ClipboardHistory history =
+        options.clipboardHistory ? ClipboardHistory::Allowed : ClipboardHistory::Excluded;
+    if (!keys.clipboard.SetText(text, history)) return false;
     SendCtrlKey(target, kVkV, services.focus, keys.keyboard);
     return true;
   }

@@ -33,6 +33,15 @@ constexpr std::size_t kMaxGroupName = 20;
 constexpr KeyStroke kOpenBrace{219, kShiftStateShift};
 constexpr KeyStroke kCloseBrace{221, kShiftStateShift};
 
+// The UTF-16 unit that types c where the layout has no key for it: every printable character
+// (all of cp1252's lie in the Basic Multilingual Plane). Control characters and the five bytes
+// that cp1252 leaves undefined, which stand for C1 controls, have none: nothing can type them.
+std::optional<std::uint16_t> PrintableUnit(char c) {
+  const char32_t point = Cp1252ToCodePoint(static_cast<unsigned char>(c));
+  if (point < 0x20 || (point >= 0x7F && point < 0xA0)) return std::nullopt;
+  return static_cast<std::uint16_t>(point);
+}
+
 // One run of the interpreter over one text.
 class KeyStringRun {
  public:
@@ -74,8 +83,7 @@ class KeyStringRun {
           }
           return stop_;
         default:
-          if (const std::optional<KeyStroke> stroke = keyboard_.CharToKey(c)) {
-            Type(*stroke, 1);
+          if (TypeCharacter(c, 1)) {
             ReleaseCommandModifiers();
           } else {
             if (!Say("Invalid KeyName")) return KeyStringEnd::KeysAstray;
@@ -127,7 +135,8 @@ class KeyStringRun {
 
     std::optional<KeyStroke> stroke;
     if (name.size() == 1) {
-      stroke = keyboard_.CharToKey(name[0]);
+      // One character, typed count times (nothing at all where nothing can type it).
+      if (TypeCharacter(name[0], count)) ReleaseCommandModifiers();
     } else if (const std::optional<std::uint8_t> key = KeyNameToKey(name)) {
       stroke = KeyStroke{*key, 0};
     } else {
@@ -153,6 +162,22 @@ class KeyStringRun {
   void Event(std::uint8_t key, bool up) {
     keyboard_.KeyEvent(key, up, IsExtendedKey(key));
     if (wait_) keyboard_.ProcessKeyboardMessages();
+  }
+
+  // Types a character count times: by its key on the layout, or else as Unicode. False when
+  // neither can type it.
+  bool TypeCharacter(char c, unsigned count) {
+    if (const std::optional<KeyStroke> stroke = keyboard_.CharToKey(c)) {
+      Type(*stroke, count);
+      return true;
+    }
+    const std::optional<std::uint16_t> unit = PrintableUnit(c);
+    if (!unit) return false;
+    for (unsigned i = 0; i < count; ++i) {
+      keyboard_.TypeUnicode(*unit);
+      if (wait_) keyboard_.ProcessKeyboardMessages();
+    }
+    return true;
   }
 
   void Tap(std::uint8_t key, unsigned count) {

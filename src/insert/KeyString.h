@@ -1,7 +1,7 @@
 #pragma once
 // The key-string interpreter: types a text into the window with the keyboard focus. Most
-// characters are typed as themselves through the keyboard layout; a few form a small command
-// language:
+// characters are typed as themselves through the keyboard layout (as Unicode where it has no key
+// for them); a few form a small command language:
 //   +  ^  %     hold Shift, Ctrl or Alt for the next key         "+a" types A, "^c" is Ctrl+C
 //   ( )         hold the modifiers for a whole group              "+(ab)c" types ABc
 //   ~           Enter
@@ -43,9 +43,10 @@ class IKeyTarget {
 
 // Runs a key string. With wait on, the keyboard messages waiting in the own thread's queue are
 // dispatched after every key event. Modifiers that the text leaves held (after "No Close" or in
-// a group that is never closed) are released before the run returns. Characters without a key
-// show "Invalid KeyName", unknown names "Invalid Key Name" (plain boxes, caption "SendKeys");
-// both are skipped and the run goes on. Around every box the run calls target, when given.
+// a group that is never closed) are released before the run returns. A character the layout has
+// no key for is typed as Unicode; one that cannot be typed at all (a control character without a
+// key, a byte that cp1252 leaves undefined) shows "Invalid KeyName", an unknown name "Invalid Key
+// Name" (plain boxes, caption "SendKeys"); both are skipped and the run goes on. Around every box the run calls target, when given.
 KeyStringEnd RunKeyString(std::string_view text, bool wait, IKeyboard& keyboard, IPlainMessage& messages,
                           IDialogs& dialogs, IKeyTarget* target = nullptr);
 

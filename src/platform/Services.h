@@ -81,7 +81,8 @@ class IFocus {
   virtual ~IFocus() = default;
   // The control with the keyboard focus in the foreground window, or 0.
   virtual WindowHandle CaptureTarget() = 0;
-  // Brings window to the foreground against the system's foreground lock.
+  // Brings window to the foreground against the system's foreground lock; when another program's
+  // window came to the front, waits (bounded) until it has taken the activation.
   virtual bool ForceForeground(WindowHandle window) = 0;
 };
 

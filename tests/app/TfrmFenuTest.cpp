@@ -51,6 +51,18 @@ TEST(TfrmFenu, ConfiguredStartShowsNothingAndTakesItsHotkeysAndSendkeys) {
   EXPECT_TRUE(s.shell.Sendkeys());
 }
 
+TEST(TfrmFenu, TakesClipboardHistoryFromTheOptionsBesideSendkeys) {
+  for (const auto& [line, history] : std::vector<std::pair<std::string, bool>>{
+           {"", false}, {"ClipboardHistory=1\r\n", true}, {"ClipboardHistory=-1\r\n", true},
+           {"ClipboardHistory=0\r\n", false}, {"ClipboardHistory=ja\r\n", false}}) {
+    Shell s;
+    s.Settings("[Main]\r\nTaskbar=-1\r\n[ShowMessage]\r\nRightClick=0\r\n[Options]\r\nSendkeys=1\r\n" + line);
+    s.shell.FormCreate();
+    EXPECT_EQ(s.shell.Delivery().clipboardHistory, history) << line;
+    EXPECT_TRUE(s.shell.Delivery().sendkeys) << line;
+  }
+}
+
 TEST(TfrmFenu, OnlyTaskbarZeroOrMissingShowsTheFirstStartWindow) {
   for (const auto& [line, shown] : std::vector<std::pair<std::string, bool>>{
            {"", true}, {"Taskbar=0\r\n", true}, {"Taskbar=-1\r\n", false}, {"Taskbar=1\r\n", false},

@@ -10,25 +10,41 @@ from test_shell import QUIET_INI
 FIXTURE = e2e.REPO / "tests" / "fixtures" / "store" / "Kunden"
 NOTIZ = "2001260800001.txt"     # Kunden > Briefe (B) > Intern (I) > Notiz (N)
 ANREDE = "0912261405123.txt"    # Kunden > Anrede (A), abbreviation "anr"
+MFG = "0102270703045.txt"       # Kunden > Grüße > MFG, abbreviation "mfg"
+
+# The formats that keep a text out of Windows' clipboard history and cloud clipboard.
+HISTORY_MARKS = ("ExcludeClipboardContentFromMonitorProcessing=0", "CanIncludeInClipboardHistory=0",
+                 "CanUploadToCloudClipboard=0")
+HISTORY_MARKS_NAMES = tuple(mark.split("=")[0] for mark in HISTORY_MARKS)
 
 
-def prepared(t, sendkeys=False, texts=None):
+def prepared(t, sendkeys=False, texts=None, options=""):
     """A program folder with the Kunden database in Daten\\ and its settings."""
     app = t.make_appdir()
     shutil.copytree(FIXTURE, app / "Daten")
     for name, text in (texts or {}).items():
-        (app / "Daten" / "Bausteine" / name).write_bytes(text.encode("cp1252"))
+        data = text if isinstance(text, bytes) else text.encode("cp1252")
+        (app / "Daten" / "Bausteine" / name).write_bytes(data)
     daten = e2e.winpath(app / "Daten")
     ini = QUIET_INI + f"CurrentDB={daten}\\Kunden.bdb\nCurDirectDB={daten}\\Kunden.kdb\n"
     ini = ini.replace("[ShowMessage]\nRightClick=0\n", "") + "[ShowMessage]\nRightClick=0\n"
-    if sendkeys:
-        ini += "[Options]\nSendkeys=1\n"
+    if sendkeys or options:
+        ini += "[Options]\n" + ("Sendkeys=1\n" if sendkeys else "") + options
     (app / "fenu.ini").write_bytes(ini.replace("\n", "\r\n").encode("cp1252"))
     fenu = t.start_fenu(app)
     t.wait_tray_icon()
     target = t.start_target()
     target.focus()
     return app, fenu, target
+
+
+def type_block_by_abbreviation(t, fenu, abbreviation):
+    t.key("Pause")
+    mini = t.driver.wait_window(cls="TfrmMiniAuswahl", pid=t.winpid(fenu))
+    t.focus_window(t.driver.child(mini["hwnd"], id=103)["hwnd"])
+    t.type_text(abbreviation)
+    t.key("Return")
+    return mini
 
 
 def test_abbreviation_window_pastes_the_block(t):
@@ -41,8 +57,22 @@ def test_abbreviation_window_pastes_the_block(t):
     t.key("Return")
     assert target.wait_text("Mit freundlichen Grüßen\r\nIhr Team\r\n")
     t.driver.wait_gone(mini["hwnd"])
-    # Pasted through the clipboard, which keeps the text afterwards.
+    # Pasted through the clipboard, which keeps the text afterwards, marked to stay out of the
+    # clipboard history and the cloud clipboard; programs still get it as text.
     assert t.driver.clipboard() == "Mit freundlichen Grüßen\r\nIhr Team\r\n"
+    formats = t.driver.clipboard_formats()
+    for mark in HISTORY_MARKS:
+        assert mark in formats, formats
+    assert "1" in formats and "13" in formats, formats  # CF_TEXT and CF_UNICODETEXT
+
+
+def test_clipboard_history_setting_leaves_the_marks_away(t):
+    _, fenu, target = prepared(t, options="ClipboardHistory=1\n")
+    mini = type_block_by_abbreviation(t, fenu, "mfg")
+    assert target.wait_text("Mit freundlichen Grüßen\r\nIhr Team\r\n")
+    t.driver.wait_gone(mini["hwnd"])
+    formats = t.driver.clipboard_formats()
+    assert "13" in formats and not any(f.startswith(HISTORY_MARKS_NAMES) for f in formats), formats
 
 
 def test_selection_window_quick_keys_insert_a_block_with_todays_date(t):
@@ -94,17 +124,24 @@ def test_sendkeys_types_the_block_and_asks_for_the_user_text(t):
     assert target.wait_text("Hallo Anna!\r\n")
 
 
+def test_sendkeys_types_characters_without_a_key_as_unicode(t):
+    # Letters and signs of the text that no key of the layout types arrive all the same, with
+    # the command characters around them still commands and no box in between.
+    text = "Caf\xe9 f\xfcr 5 \u20ac: \u201eso\u2026\u201c {{}x{}}"
+    _, fenu, target = prepared(t, sendkeys=True, texts={MFG: text})
+    mini = type_block_by_abbreviation(t, fenu, "mfg")
+    assert target.wait_text("Caf\xe9 f\xfcr 5 \u20ac: \u201eso\u2026\u201c {x}\r\n")
+    t.driver.wait_gone(mini["hwnd"])
+    assert t.driver.message_boxes(pid=t.winpid(fenu)) == []
+
+
 def test_sendkeys_after_an_untypable_character_goes_on_in_the_target(t):
-    # Wine's layout has no key for "§": the interpreter's box comes up in the middle of the run.
-    # The rest of the block, line break included, must still arrive in the target and nothing
-    # of it in the abbreviation window, where an Enter would look up an abbreviation.
-    mfg = "0102270703045.txt"
-    _, fenu, target = prepared(t, sendkeys=True, texts={mfg: "Siehe \xa7 12\r\nIhr Team"})
-    t.key("Pause")
-    mini = t.driver.wait_window(cls="TfrmMiniAuswahl", pid=t.winpid(fenu))
-    t.focus_window(t.driver.child(mini["hwnd"], id=103)["hwnd"])
-    t.type_text("mfg")
-    t.key("Return")
+    # Nothing types a byte that cp1252 leaves undefined: the interpreter's box comes up in the
+    # middle of the run. The rest of the block, line break included, must still arrive in the
+    # target and nothing of it in the abbreviation window, where an Enter would look up an
+    # abbreviation.
+    _, fenu, target = prepared(t, sendkeys=True, texts={MFG: b"Siehe \x81 12\r\nIhr Team"})
+    mini = type_block_by_abbreviation(t, fenu, "mfg")
     box = t.driver.wait_message_box(title="SendKeys", text="Invalid KeyName", pid=t.winpid(fenu))
     t.capture(box["hwnd"], "SendKeys-invalid-keyname")
     t.driver.press(box, "OK")

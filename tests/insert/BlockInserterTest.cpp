@@ -15,9 +15,9 @@ struct Insertion {
   FakeKeyboard keyboard;
   ScriptedPrompts prompts;
   FakeClock clock;
-  bool sendkeys = false;
+  DeliveryOptions options;
   ExpansionEngine engine{prompts, clock, clock, fake};
-  ExpandAndDeliver inserter{fake.services, keyboard.services, engine, sendkeys};
+  ExpandAndDeliver inserter{fake.services, keyboard.services, engine, options};
 };
 
 TEST(ExpandAndDeliver, ExpandsThenPastesWithEveryLineEndedByCrLf) {

@@ -134,16 +134,18 @@ TEST(SendKeyString, SkipsWhatItCannotTypeWithItsMessagesAndGoesOn) {
   const Lines invalidKeyName{"MessageBox SendKeys \"Invalid KeyName\" -> OK"};
   const Lines invalidName{"MessageBox SendKeys \"Invalid Key Name\" -> OK"};
   const Case cases[] = {
-      {"aäb", Join({Taps("65"), Taps("66")}), invalidKeyName},
-      {"€", {}, invalidKeyName},
+      // Nothing types a control character without a key or a byte that cp1252 leaves undefined.
+      {"a\x81" "b", Join({Taps("65"), Taps("66")}), invalidKeyName},
+      {"\x01", {}, invalidKeyName},
+      {"\x7F\x9D", {}, Join({invalidKeyName, invalidKeyName})},
       // The skipped character does not use up the command modifier.
-      {"+äa", Shifted("65"), invalidKeyName},
+      {"+\x8D" "a", Shifted("65"), invalidKeyName},
       {"{XYZ}a", Taps("65"), invalidName},
       {"{}", {}, invalidName},
       {"{F17 2}", {}, invalidName},
       {"+{XYZ}a", Shifted("65"), invalidName},
-      // One character without a key: nothing typed, nothing said.
-      {"{ä}a", Taps("65"), {}},
+      // One character that nothing types: nothing typed, nothing said.
+      {"{\x8F}a", Taps("65"), {}},
   };
   for (const Case& c : cases) {
     const Typed typed = TypeKeys(c.text);
@@ -176,7 +178,7 @@ TEST(SendKeyString, ReleasesModifiersThatTheTextLeavesHeld) {
       {"%(ab", Join({{"down 18"}, Taps("65"), Taps("66"), {"up 18"}}), true},  // group never closed
       {"(+a", Join({{"down 16"}, Taps("65"), {"up 16"}}), true},
       {"ab^", Join({Taps("65"), Taps("66"), {"down 17", "up 17"}}), true},  // nothing left to modify
-      {"+ä", {"down 16", "up 16"}, true},
+      {"+\x90", {"down 16", "up 16"}, true},
   };
   for (const Case& c : cases) {
     const Typed typed = TypeKeys(c.text);
@@ -244,18 +246,18 @@ TEST(RunKeyString, EveryBoxIsBracketedForTheKeysWindowAndALostWindowEndsTheRun) 
   };
   const Case cases[] = {
       // Won back: the run goes on after the box.
-      {"a€b", true, Join({Taps("65"), {"BeforeMessage", keyName, "AfterMessage"}, Taps("66")}), KeyStringEnd::Done},
+      {"a\x81" "b", true, Join({Taps("65"), {"BeforeMessage", keyName, "AfterMessage"}, Taps("66")}), KeyStringEnd::Done},
       {"{XYZ}b", true, Join({{"BeforeMessage", keyName2, "AfterMessage"}, Taps("66")}), KeyStringEnd::Done},
       // Lost: not one key more; a held modifier still goes up.
-      {"a€b\r", false, Join({Taps("65"), {"BeforeMessage", keyName, "AfterMessage lost"}}), KeyStringEnd::KeysAstray},
-      {"+€a", false, {"down 16", "BeforeMessage", keyName, "AfterMessage lost", "up 16"}, KeyStringEnd::KeysAstray},
+      {"a\x81" "b\r", false, Join({Taps("65"), {"BeforeMessage", keyName, "AfterMessage lost"}}), KeyStringEnd::KeysAstray},
+      {"+\x81" "a", false, {"down 16", "BeforeMessage", keyName, "AfterMessage lost", "up 16"}, KeyStringEnd::KeysAstray},
       {"{XYZ}b", false, {"BeforeMessage", keyName2, "AfterMessage lost"}, KeyStringEnd::KeysAstray},
       // The run ends at these boxes anyway; the keys' window is back for the release.
       {"+{ABC", true, {"down 16", "BeforeMessage", noClose, "AfterMessage", "up 16"}, KeyStringEnd::NoClose},
       {"+{LEFT x}", true, {"down 16", "BeforeMessage", badCount, "AfterMessage", "up 16"},
        KeyStringEnd::BadRepeatCount},
       // No box, no calls.
-      {"{ä}b", false, Taps("66"), KeyStringEnd::Done},
+      {"{\x81}b", false, Taps("66"), KeyStringEnd::Done},
   };
   for (const Case& c : cases) {
     FakeServices fake;
@@ -294,11 +296,40 @@ TEST(SendKeyString, PressesTheModifiersOfALayoutsShiftStateInOrder) {
   FakeKeyboard keys{fake.log};
   keys.layout['@'] = KeyStroke{81, kShiftStateCtrl | kShiftStateAlt};
   keys.layout['#'] = KeyStroke{50, kShiftStateShift | kShiftStateCtrl | kShiftStateAlt};
-  keys.layout['a'] = std::nullopt;
-  EXPECT_TRUE(SendKeyString("@#a", false, keys, keys, fake));
+  EXPECT_TRUE(SendKeyString("@#", false, keys, keys, fake));
   EXPECT_EQ(keys.KeyEvents(), Join({{"down 17", "down 18"}, Taps("81"), {"up 17", "up 18"},
                                     {"down 16", "down 17", "down 18"}, Taps("50"), {"up 16", "up 17", "up 18"}}));
-  EXPECT_EQ(fake.LogOf("MessageBox"), Lines{"MessageBox SendKeys \"Invalid KeyName\" -> OK"});
+}
+
+TEST(SendKeyString, TypesACharacterTheLayoutHasNoKeyForAsUnicode) {
+  struct Case {
+    const char* text;
+    Lines events;
+  };
+  const Case cases[] = {
+      // cp1252's letters and signs above 127, among them those of 0x80-0x9F that are no Latin-1.
+      {"é€„…“ß", {"unicode 233", "unicode 8364", "unicode 8222", "unicode 8230", "unicode 8220", "unicode 223"}},
+      {"a\xA0" "b", Join({Taps("65"), {"unicode 160"}, Taps("66")})},
+      // A command modifier is used up by it as by any character.
+      {"+äa", Join({{"down 16", "unicode 228", "up 16"}, Taps("65")})},
+      {"(+éa)", Join({{"down 16", "unicode 233"}, Taps("65"), {"up 16"}})},
+      // In braces: upper case and a repeat count, as for a character with a key.
+      {"{ä}{€ 3}{§ 0}", {"unicode 196", "unicode 8364", "unicode 8364", "unicode 8364"}},
+  };
+  for (const Case& c : cases) {
+    const Typed typed = TypeKeys(c.text);
+    EXPECT_EQ(typed.events, c.events) << c.text;
+    EXPECT_EQ(typed.messages, Lines{}) << c.text;
+    EXPECT_TRUE(typed.result) << c.text;
+  }
+
+  // Also a plain character on a layout that lacks it; with waiting, after each one.
+  FakeServices fake;
+  FakeKeyboard keys;
+  keys.layout['a'] = std::nullopt;
+  EXPECT_TRUE(SendKeyString("ab", true, keys, keys, fake));
+  EXPECT_EQ(keys.log, (Lines{"unicode 97", "ProcessKeyboardMessages", "down 66", "ProcessKeyboardMessages", "up 66",
+                             "ProcessKeyboardMessages"}));
 }
 
 TEST(UsKeyboardLayout, MapsTheMainBlockAndNothingElse) {

@@ -42,8 +42,8 @@ class FakeForms : public IForms {
     if (onMainWindow) onMainWindow(kind, target);
   }
 
-  void ShowSelection(WindowHandle target, const bool&) override { ShowMainWindow(MainWindow::Liste, target); }
-  void ShowAbbreviation(WindowHandle target, const bool&) override { ShowMainWindow(MainWindow::MiniAuswahl, target); }
+  void ShowSelection(WindowHandle target, const DeliveryOptions&) override { ShowMainWindow(MainWindow::Liste, target); }
+  void ShowAbbreviation(WindowHandle target, const DeliveryOptions&) override { ShowMainWindow(MainWindow::MiniAuswahl, target); }
 
   std::function<void(bool& sendkeys)> onManagement;
   void ShowManagement(bool& sendkeys) override {

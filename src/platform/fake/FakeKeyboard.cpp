@@ -7,7 +7,8 @@ namespace fenu {
 std::vector<std::string> FakeKeyboard::KeyEvents() const {
   std::vector<std::string> lines;
   for (const std::string& line : log)
-    if (line.rfind("down ", 0) == 0 || line.rfind("up ", 0) == 0 || line.rfind("toggle ", 0) == 0)
+    if (line.rfind("down ", 0) == 0 || line.rfind("up ", 0) == 0 || line.rfind("unicode ", 0) == 0 ||
+        line.rfind("toggle ", 0) == 0)
       lines.push_back(line);
   return lines;
 }
@@ -18,6 +19,8 @@ std::optional<KeyStroke> FakeKeyboard::CharToKey(char c) {
   if (const auto it = layout.find(c); it != layout.end()) return it->second;
   return UsKeyboardLayout(c);
 }
+
+void FakeKeyboard::TypeUnicode(std::uint16_t unit) { log.push_back(UnicodeText(unit)); }
 
 bool FakeKeyboard::NumLock() { return numLock; }
 
@@ -30,10 +33,13 @@ void FakeKeyboard::ProcessKeyboardMessages() { log.push_back("ProcessKeyboardMes
 
 void FakeKeyboard::ProcessMessages() { log.push_back("ProcessMessages"); }
 
-bool FakeKeyboard::SetText(std::string_view text) {
-  log.push_back("SetClipboard \"" + std::string(text) + "\"" + (clipboardLocked ? " refused" : ""));
+bool FakeKeyboard::SetText(std::string_view text, ClipboardHistory history) {
+  const bool excluded = history == ClipboardHistory::Excluded;
+  log.push_back("SetClipboard \"" + std::string(text) + "\"" + (excluded ? " out of history" : "") +
+                (clipboardLocked ? " refused" : ""));
   if (clipboardLocked) return false;
   clipboard = std::string(text);
+  clipboardHistory = history;
   return true;
 }
 

@@ -1,36 +1,8 @@
 #include "platform/win32/Win32Services_win.h"
 
-#include <utility>
-
-#include "ui/win32/MessageLoop_win.h"
+#include "platform/win32/Waiting_win.h"
 
 namespace fenu::win32 {
-
-// A window of another program that has just come to the front gets the keyboard a moment
-// later: its thread has to take the activation, and under X the window system syncs the keyboard
-// state on the focus change, which would drop a modifier pressed in between. Meanwhile the own
-// windows take their deactivation; hotkeys, tray clicks and user input wait in the queue, so that
-// nothing starts another window in the middle of a delivery.
-void LetActivationSettle(HWND window) {
-  if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return;
-  const std::pair<UINT, UINT> allowed[] = {
-      {0, WM_KEYFIRST - 1}, {WM_KEYLAST + 1, WM_MOUSEFIRST - 1}, {WM_MOUSELAST + 1, WM_HOTKEY - 1},
-      {WM_HOTKEY + 1, WM_APP - 1}, {0xC000, 0xFFFF}};
-  const DWORD until = GetTickCount() + 150;
-  MSG msg;
-  while (static_cast<LONG>(until - GetTickCount()) > 0) {
-    for (const auto& [first, last] : allowed) {
-      while (PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-          PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
-          return;
-        }
-        ui::DispatchLoopMessage(msg);
-      }
-    }
-    Sleep(10);
-  }
-}
 
 WindowHandle Win32Focus::CaptureTarget() {
   HWND foreground = GetForegroundWindow();
@@ -72,7 +44,7 @@ bool Win32Focus::ForceForeground(WindowHandle handle) {
                           SPIF_SENDCHANGE);
   }
   const bool now = GetForegroundWindow() == window;
-  if (now) LetActivationSettle(window);
+  if (now) AwaitActivation(window, control);
   return now;
 }
 

@@ -1,16 +1,37 @@
 #include "platform/win32/Keyboard_win.h"
-#include "platform/win32/Win32Services_win.h"
+#include "platform/win32/Waiting_win.h"
 
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 #include "core/Cp1252.h"
 #include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
 
 namespace fenu::win32 {
+namespace {
+
+// How long another program may hold the clipboard, and how often to ask for it meanwhile.
+constexpr std::uint32_t kClipboardBoundMs = 500;
+constexpr std::uint32_t kClipboardPauseMs = 5;
+
+}  // namespace
 
 void Win32Keyboard::KeyEvent(std::uint8_t key, bool up, bool extended) {
+  held_.Note(key, up);
+  if (!up) {
+    // A modifier the system let go of since it was pressed goes down again before this key.
+    for (std::uint8_t lost : held_.Lost([](std::uint8_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }))
+      if (lost != key) {
+        OutputDebugStringW((L"fenu: modifier " + std::to_wstring(lost) + L" pressed again").c_str());
+        Send(lost, false, false);
+      }
+  }
+  Send(key, up, extended);
+}
+
+void Win32Keyboard::Send(std::uint8_t key, bool up, bool extended) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
@@ -27,6 +48,18 @@ std::optional<KeyStroke> Win32Keyboard::CharToKey(char c) {
   const auto bits = static_cast<unsigned>(static_cast<unsigned short>(scan));
   return KeyStroke{static_cast<std::uint8_t>(bits & 0xFF),
                    static_cast<std::uint8_t>((bits >> 8) & (kShiftStateShift | kShiftStateCtrl | kShiftStateAlt))};
+}
+
+void Win32Keyboard::TypeUnicode(std::uint16_t unit) {
+  // Without a virtual key: the system hands the unit to the focused window as a character.
+  INPUT inputs[2]{};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+  }
+  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
 }
 
 bool Win32Keyboard::NumLock() {
@@ -66,34 +99,56 @@ Win32Clipboard::~Win32Clipboard() {
 bool Win32Clipboard::Open() {
   if (!owner_)
     owner_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-  // Another program may hold the clipboard for a moment.
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    if (OpenClipboard(owner_)) return true;
-    Sleep(20);
-  }
-  return false;
+  // Another program may hold the clipboard for a moment; the system tells nobody when it lets go.
+  ClipboardWaitHost host;
+  return WaitFor([&] { return OpenClipboard(owner_) != FALSE; }, kClipboardBoundMs, kClipboardPauseMs, host) ==
+         WaitEnd::Met;
 }
 
-bool Win32Clipboard::SetText(std::string_view text) {
-  const std::wstring wide = ui::ToWide(text);
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+namespace {
+
+// A movable memory block holding a copy of bytes, or null.
+HGLOBAL GlobalCopy(const void* data, std::size_t bytes) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!memory) return false;
+  if (!memory) return nullptr;
   void* target = GlobalLock(memory);
   if (!target) {
     GlobalFree(memory);
-    return false;
+    return nullptr;
   }
-  std::memcpy(target, wide.c_str(), bytes);
+  std::memcpy(target, data, bytes);
   GlobalUnlock(memory);
-  if (!Open()) {
-    GlobalFree(memory);
-    return false;
-  }
+  return memory;
+}
+
+// Puts a copy of bytes on the open clipboard in format; the clipboard then owns it.
+bool PutOnClipboard(UINT format, const void* data, std::size_t bytes) {
+  HGLOBAL memory = GlobalCopy(data, bytes);
+  if (!memory) return false;
+  if (SetClipboardData(format, memory)) return true;
+  GlobalFree(memory);
+  return false;
+}
+
+// Marks the content of the open clipboard as not for the clipboard history and not for the
+// cloud clipboard, with the formats that Windows' history reads; systems without a history
+// ignore them. Other programs see the marks as formats they do not know.
+void KeepOutOfHistory() {
+  const DWORD no = 0;
+  for (const wchar_t* name : {L"ExcludeClipboardContentFromMonitorProcessing", L"CanIncludeInClipboardHistory",
+                              L"CanUploadToCloudClipboard"})
+    if (const UINT format = RegisterClipboardFormatW(name)) PutOnClipboard(format, &no, sizeof no);
+}
+
+}  // namespace
+
+bool Win32Clipboard::SetText(std::string_view text, ClipboardHistory history) {
+  const std::wstring wide = ui::ToWide(text);
+  if (!Open()) return false;
   EmptyClipboard();
-  // From here on the clipboard owns the memory.
-  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  if (!ok) GlobalFree(memory);
+  // The system offers it as CF_TEXT and CF_OEMTEXT too.
+  const bool ok = PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  if (ok && history == ClipboardHistory::Excluded) KeepOutOfHistory();
   CloseClipboard();
   return ok;
 }
@@ -120,7 +175,7 @@ bool Win32Foreground::SetForeground(WindowHandle window) {
   HWND front = top ? top : control;
   const bool changed = GetForegroundWindow() != front;
   const bool done = SetForegroundWindow(front) != FALSE;
-  if (done && changed) LetActivationSettle(front);
+  if (done && changed) AwaitActivation(front, control);
   return done;
 }
 

@@ -10,10 +10,15 @@ class Win32Keyboard : public IKeyboard {
  public:
   void KeyEvent(std::uint8_t key, bool up, bool extended) override;
   std::optional<KeyStroke> CharToKey(char c) override;
+  void TypeUnicode(std::uint16_t unit) override;
   bool NumLock() override;
   void SetNumLock(bool on) override;
   void ProcessKeyboardMessages() override;
   void ProcessMessages() override;
+
+ private:
+  void Send(std::uint8_t key, bool up, bool extended);
+  HeldModifiers held_;
 };
 
 class Win32Clipboard : public IClipboard {
@@ -22,7 +27,8 @@ class Win32Clipboard : public IClipboard {
   Win32Clipboard(const Win32Clipboard&) = delete;
   Win32Clipboard& operator=(const Win32Clipboard&) = delete;
   ~Win32Clipboard() override;
-  bool SetText(std::string_view text) override;
+  using IClipboard::SetText;
+  bool SetText(std::string_view text, ClipboardHistory history) override;
   std::string GetText() override;
 
  private:

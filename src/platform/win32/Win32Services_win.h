@@ -129,10 +129,6 @@ class Win32Network : public INetwork {
   std::string ErrorText(std::uint32_t code) override;
 };
 
-// Gives another program's window that has just come to the front a moment to take the keyboard
-// before keys are sent to it.
-void LetActivationSettle(HWND window);
-
 // All of them together, as the windows take them.
 struct Win32Services {
   Win32Dialogs dialogs;

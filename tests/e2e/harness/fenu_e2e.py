@@ -371,6 +371,21 @@ class Driver:
         """The clipboard's text, or None when it holds none."""
         return self.cmd("clipboard")["text"]
 
+    def clipboard_formats(self) -> list[str]:
+        """The clipboard's formats in order: registered ones by name, with "=N" for the first
+        DWORD of their data, predefined ones by number ("13" is CF_UNICODETEXT)."""
+        return self.cmd("clipboard_formats")["formats"]
+
+    def keytime(self, vk: int) -> int:
+        """Presses and releases a virtual key in the window with the keyboard focus; answers the
+        moment before (microseconds of the performance counter, as Target.changed_us)."""
+        return self.cmd(f"keytime {vk}")["time_us"]
+
+    def deliver(self, how: str, text: str) -> int:
+        """Delivers text to the window in front without Fenu ("paste" or "type"); answers the
+        moment it began."""
+        return self.cmd(f"deliver {how} {json_text(text)}")["time_us"]
+
     def focus(self, hwnd: int) -> dict:
         return self.cmd(f"focus {hwnd}")
 
@@ -533,6 +548,14 @@ class Target:
         except Timeout as e:
             raise Timeout(f"{e}: wanted {expected!r}, have {last[0]!r}") from None
         return last[0]
+
+    def changed_us(self) -> int:
+        """When the edit's text last changed, as of the last save (microseconds of the
+        performance counter, as Driver.keytime; 0 before any change)."""
+        try:
+            return int(Path(str(self.text_file) + ".changed").read_text() or 0)
+        except FileNotFoundError:
+            return 0
 
     def focus(self) -> None:
         """Brings the target to the front with the keyboard focus in its edit control."""

@@ -728,6 +728,69 @@ std::string CmdKill(DWORD pid) {
     return Obj().Bool("ok", true).str();
 }
 
+// Microseconds of the performance counter, which every process of the machine shares: target.exe
+// stamps the arrival of text with it.
+long long NowMicroseconds() {
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<long long>(static_cast<double>(now.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart));
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+// A key pressed and released in the window that has the keyboard focus, as a person would press
+// it; answers the moment just before the press.
+std::string CmdKeyTime(WORD vk) {
+    const long long at = NowMicroseconds();
+    SendKey(vk, false);
+    SendKey(vk, true);
+    return Obj().Bool("ok", true).Raw("time_us", std::to_string(at)).str();
+}
+
+// Text delivered to the window in front without a program in between, for the benchmark's
+// floor: "paste" puts it on the clipboard and presses Ctrl+V, "type" types each character with
+// its key (Shift where the layout needs it; Enter for CR, LF skipped). One event per call, as
+// the delivery sends them. Answers the moment before the first step.
+std::string CmdDeliver(const std::string& how, const std::wstring& text) {
+    const long long at = NowMicroseconds();
+    if (how == "paste") {
+        for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(25);
+        EmptyClipboard();
+        const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        SendKey(VK_CONTROL, false);
+        SendKey('V', false);
+        SendKey(VK_CONTROL, true);
+        SendKey('V', true);
+    } else if (how == "type") {
+        for (wchar_t c : text) {
+            if (c == L'\n') continue;
+            const SHORT scan = VkKeyScanW(c);
+            if (scan == -1) throw Failure("no key for a character");
+            const bool shift = (scan & 0x100) != 0;
+            if (shift) SendKey(VK_SHIFT, false);
+            SendKey(static_cast<WORD>(scan & 0xFF), false);
+            SendKey(static_cast<WORD>(scan & 0xFF), true);
+            if (shift) SendKey(VK_SHIFT, true);
+        }
+    } else {
+        throw Failure("deliver paste|type TEXT");
+    }
+    return Obj().Bool("ok", true).Raw("time_us", std::to_string(at)).str();
+}
+
 std::string Run(const std::string& line, bool* quit) {
     Args a(line);
     const std::string cmd = a.Word();
@@ -806,6 +869,34 @@ std::string Run(const std::string& line, bool* quit) {
         }
         CloseClipboard();
         return has ? Obj().Bool("ok", true).Str("text", text).str() : Obj().Bool("ok", true).Raw("text", "null").str();
+    }
+    if (cmd == "clipboard_formats") {
+        // Every format on the clipboard, in order: a registered one by its name, a predefined one
+        // by its number; with the first DWORD of its data where it holds one ("Name=0").
+        std::vector<std::string> formats;
+        for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(25);
+        for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
+            wchar_t name[256] = {};
+            std::wstring item = GetClipboardFormatNameW(format, name, 256) > 0 ? name : std::to_wstring(format);
+            if (format >= 0xC000) {
+                if (HANDLE data = GetClipboardData(format)) {
+                    if (GlobalSize(data) >= sizeof(DWORD)) {
+                        if (const auto* value = static_cast<const DWORD*>(GlobalLock(data))) {
+                            item += L"=" + std::to_wstring(*value);
+                            GlobalUnlock(data);
+                        }
+                    }
+                }
+            }
+            formats.push_back(Quote(item));
+        }
+        CloseClipboard();
+        return Obj().Bool("ok", true).Raw("formats", Array(formats)).str();
+    }
+    if (cmd == "keytime") return CmdKeyTime(static_cast<WORD>(number("VK")));
+    if (cmd == "deliver") {
+        const std::string how = a.Word();
+        return CmdDeliver(how, a.Text());
     }
     if (cmd == "focus") return CmdFocus(a.Window());
     if (cmd == "capture") {

@@ -3,7 +3,9 @@
 // One window (class "FenuTarget", title "Zielprogramm") holding one multi-line edit control,
 // which has the keyboard focus whenever the window is active. At start the edit control's HWND
 // is written in decimal to FILE.hwnd; every 200 ms the edit's text is written to FILE as UTF-8
-// (through FILE.tmp and a rename, so a reader never sees half a file). It reports its start and
+// (through FILE.tmp and a rename, so a reader never sees half a file), and just before it the
+// moment of the text's last change to FILE.changed (microseconds of the performance counter, 0
+// before any change), for measuring when text arrived. It reports its start and
 // its end with OutputDebugStringW ("target: ready edit=HWND ..." and "target: closing").
 
 #include <windows.h>
@@ -19,6 +21,14 @@ constexpr int kEditId = 100;
 
 std::wstring g_file;
 HWND g_edit = nullptr;
+long long g_changed = 0;  // microseconds of the performance counter
+
+long long NowMicroseconds() {
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<long long>(static_cast<double>(now.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart));
+}
 
 bool WriteWhole(const std::wstring& path, const std::string& bytes) {
     const std::wstring tmp = path + L".tmp";
@@ -46,6 +56,7 @@ void SaveText() {
     std::wstring text(static_cast<size_t>(len) + 1, L'\0');
     int got = GetWindowTextW(g_edit, text.data(), len + 1);
     text.resize(static_cast<size_t>(got));
+    WriteWhole(g_file + L".changed", std::to_string(g_changed));
     WriteWhole(g_file, Utf8(text));
 }
 
@@ -66,6 +77,9 @@ LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_SETFOCUS:
         SetFocus(g_edit);
+        return 0;
+    case WM_COMMAND:
+        if (reinterpret_cast<HWND>(lp) == g_edit && HIWORD(wp) == EN_CHANGE) g_changed = NowMicroseconds();
         return 0;
     case WM_TIMER:
         if (wp == kTimerId) SaveText();
