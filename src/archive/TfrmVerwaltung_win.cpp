@@ -113,11 +113,8 @@ void TfrmVerwaltungView::OnCreate() {
 void TfrmVerwaltungView::OnShow() {
   splitter_ = logic_.ASplitter;
   // The text's font: the window's own, changed by what the settings hold.
-  LOGFONTW base{};
-  GetObjectW(MessageFont(), sizeof base, &base);
-  memoFont_ = ui::FromLogFont(base, kClWindowText, Scale(96));
-  if (!logic_.AFont.empty()) ApplyFontString(logic_.AFont, memoFont_);
-  ApplyMemoFont();
+  memoFont_.Init(MessageFont(), logic_.AFont, Scale(96));
+  memoFont_.Apply(Item(mmText), Scale(96));
   ui::SetText(GetDlgItem(Item(Label1), Label10), logic_.Label10 + "  ");
   ui::RestoreWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), kPlacementSection);
   RECT client;
@@ -127,18 +124,11 @@ void TfrmVerwaltungView::OnShow() {
   SetForegroundWindow(Handle());
 }
 
-void TfrmVerwaltungView::ApplyMemoFont() {
-  ui::Font font = ui::CreateFontOf(memoFont_, Scale(96));
-  if (!font) return;
-  SendMessageW(Item(mmText), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
-  memoFontHandle_ = std::move(font);
-}
-
 void TfrmVerwaltungView::OnDpiChanged(int) {
   ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
   TreeView_SetImageList(Item(TreeView), images.Get(), TVSIL_NORMAL);
   images_ = std::move(images);
-  if (memoFontHandle_) ApplyMemoFont();
+  memoFont_.Reapply(Item(mmText), Scale(96));
 }
 
 void TfrmVerwaltungView::OnResize(int width, int height) {
@@ -346,21 +336,15 @@ bool TfrmVerwaltungView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
     case WM_CAPTURECHANGED:
       return treeMechanics_.OnMessage(msg, wParam, lParam);
     case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == Item(mmText)) {
-        SetTextColor(reinterpret_cast<HDC>(wParam), ui::ToColorRef(memoFont_.color));
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
-        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        return true;
-      }
-      return false;
+      return memoFont_.OnCtlColorEdit(Item(mmText), wParam, lParam, result);
     default:
       return false;
   }
 }
 
 void TfrmVerwaltungView::ChooseMemoFont() {
-  if (!logic_.mnuFontClick(memoFont_)) return;
-  ApplyMemoFont();
+  if (!logic_.mnuFontClick(memoFont_.Spec())) return;
+  memoFont_.Apply(Item(mmText), Scale(96));
   InvalidateRect(Item(mmText), nullptr, TRUE);
 }
 
@@ -430,7 +414,7 @@ bool TfrmVerwaltungView::OnCloseQuery(int) {
 }
 
 void TfrmVerwaltungView::OnClose(int) {
-  logic_.KeepLayout(splitter_, FontString(memoFont_));
+  logic_.KeepLayout(splitter_, FontString(memoFont_.Spec()));
   logic_.FormClose();
   ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), kPlacementSection, Scale(96));
 }

@@ -9,6 +9,7 @@
 #include "archive/TfrmVerwaltung.h"
 #include "model/FontString.h"
 #include "platform/Services.h"
+#include "ui/win32/EditFont_win.h"
 #include "ui/win32/Form_win.h"
 #include "ui/win32/GdiObject_win.h"
 #include "ui/win32/TreeMechanics_win.h"
@@ -49,7 +50,6 @@ class TfrmVerwaltungView : public ui::Form {
 
   void Render();
   void PostRender();
-  void ApplyMemoFont();
   void ChooseMemoFont();
   void SetSplitter(int x);
   void OpenKeywordWindow();
@@ -63,8 +63,7 @@ class TfrmVerwaltungView : public ui::Form {
   int renderedTreeVersion_ = -1;
   bool rendering_ = false;
   int splitter_ = TfrmVerwaltung::kDefaultSplitter;  // width of the tree side in 96-DPI pixels
-  FontSpec memoFont_;
-  ui::Font memoFontHandle_;
+  ui::EditFont memoFont_;
 };
 
 }  // namespace fenu

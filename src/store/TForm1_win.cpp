@@ -161,11 +161,8 @@ void TForm1View::OnCreate() {
 void TForm1View::OnShow() {
   splitter_ = logic_.BSplitter;
   // The editor's font: the window's own, changed by what the settings hold.
-  LOGFONTW base{};
-  GetObjectW(MessageFont(), sizeof base, &base);
-  memoFont_ = ui::FromLogFont(base, kClWindowText, Scale(96));
-  if (!logic_.BFont.empty()) ApplyFontString(logic_.BFont, memoFont_);
-  ApplyMemoFont();
+  memoFont_.Init(MessageFont(), logic_.BFont, Scale(96));
+  memoFont_.Apply(Item(Memo1), Scale(96));
 
   HWND hotkey = GetDlgItem(Item(Label21), Label8);
   ui::SetText(hotkey, logic_.Label8 + "  ");
@@ -176,18 +173,11 @@ void TForm1View::OnShow() {
   Render();
 }
 
-void TForm1View::ApplyMemoFont() {
-  ui::Font font = ui::CreateFontOf(memoFont_, Scale(96));
-  if (!font) return;
-  SendMessageW(Item(Memo1), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
-  memoFontHandle_ = std::move(font);
-}
-
 void TForm1View::OnDpiChanged(int) {
   ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
   TreeView_SetImageList(Item(tv_eg5), images.Get(), TVSIL_NORMAL);
   images_ = std::move(images);
-  if (memoFontHandle_) ApplyMemoFont();  // once the window has shown its text
+  memoFont_.Reapply(Item(Memo1), Scale(96));
 }
 
 void TForm1View::OnResize(int width, int height) {
@@ -431,21 +421,15 @@ bool TForm1View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case WM_CAPTURECHANGED:
       return treeMechanics_.OnMessage(msg, wParam, lParam);
     case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == Item(Memo1)) {
-        SetTextColor(reinterpret_cast<HDC>(wParam), ui::ToColorRef(memoFont_.color));
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
-        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        return true;
-      }
-      return false;
+      return memoFont_.OnCtlColorEdit(Item(Memo1), wParam, lParam, result);
     default:
       return false;
   }
 }
 
 void TForm1View::ChooseMemoFont() {
-  if (!logic_.mnuFontClick(memoFont_)) return;
-  ApplyMemoFont();
+  if (!logic_.mnuFontClick(memoFont_.Spec())) return;
+  memoFont_.Apply(Item(Memo1), Scale(96));
   InvalidateRect(Item(Memo1), nullptr, TRUE);
 }
 
@@ -536,7 +520,7 @@ bool TForm1View::OnCloseQuery(int) {
 }
 
 void TForm1View::OnClose(int) {
-  logic_.KeepLayout(splitter_, FontString(memoFont_));
+  logic_.KeepLayout(splitter_, FontString(memoFont_.Spec()));
   logic_.FormClose();
   ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TForm1", Scale(96));
 }

@@ -5,6 +5,7 @@
 
 #include "model/FontString.h"
 #include "store/TForm1.h"
+#include "ui/win32/EditFont_win.h"
 #include "ui/win32/FileLabel_win.h"
 #include "ui/win32/Form_win.h"
 #include "ui/win32/GdiObject_win.h"
@@ -53,7 +54,6 @@ class TForm1View : public ui::Form {
   void SyncSelection();
   void ShowPage(Form1Page page);
   void SetHint(HWND control);
-  void ApplyMemoFont();
   void ChooseMemoFont();
   void SetSplitter(int width);
 
@@ -64,8 +64,7 @@ class TForm1View : public ui::Form {
   int renderedTreeVersion_ = -1;
   bool rendering_ = false;
   int splitter_ = 233;  // width of the tree side in 96-DPI pixels
-  FontSpec memoFont_;
-  ui::Font memoFontHandle_;
+  ui::EditFont memoFont_;
   ui::TreeMechanics treeMechanics_;
   bool draggingSplitter_ = false;
 };
