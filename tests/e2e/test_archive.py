@@ -295,15 +295,16 @@ def archive_record(file="", keywords=""):
 
 
 def test_a_large_archive_shows_only_what_is_open_and_fills_a_folder_as_it_opens(t):
-    # 20 folders of 20 texts under the Root; folder 13 holds a subfolder with the one text whose
-    # keywords say "Zielwort".
+    # 20 folders of 20 texts under the Root; folders 7 and 13 hold a subfolder with one text, the
+    # one in 13 the only text whose keywords say "Zielwort".
     folders = []
     for f in range(20):
         texts = [node(f"Brief {f}-{n}", 2, 1, 2, archive_record(f"{f:06d}{n:07d}.txt", f"Kunde {f}, Rechnung"), [])
                  for n in range(20)]
-        if f == 13:
-            deep = node("Gesuchter Brief", 3, 1, 2, archive_record("1313000000001.txt", "Kunde, Zielwort"), [])
-            texts.append(node("Unterordner", 2, 3, 4, archive_record(), [deep]))
+        if f in (7, 13):
+            caption, keywords = ("Gesuchter Brief", "Kunde, Zielwort") if f == 13 else ("Tiefer Brief", "Kunde")
+            deep = node(caption, 3, 1, 2, archive_record(f"{f}{f}000000001.txt", keywords), [])
+            texts.append(node(f"Unterordner {f}", 2, 3, 4, archive_record(), [deep]))
         folders.append(node(f"Ordner {f:02d}", 1, 3, 4, archive_record(), texts))
     app = t.make_appdir(ini="[Main]\nTaskbar=-1\n[ShowMessage]\nRightClick=0\n")
     (app / "Daten" / "Archiv").mkdir(parents=True)
@@ -322,9 +323,10 @@ def test_a_large_archive_shows_only_what_is_open_and_fills_a_folder_as_it_opens(
     assert [i["text"] for i in items] == ["Archiv"] + [f"Ordner {f:02d}" for f in range(20)]
     assert all(i["haschildren"] and not i["expanded"] for i in items[1:])
 
-    # Right and + on a closed folder open it with all its texts.
-    for caption, key, first in (("Ordner 03", "Right", 3), ("Ordner 05", "KP_Add", 5)):
-        click_item(t, form, caption)
+    # Right, + and * on a closed folder open it with all its texts; * opens its subfolder too.
+    for caption, key, first in (("Ordner 03", "Right", 3), ("Ordner 05", "KP_Add", 5), ("Ordner 07", "KP_Multiply", 7)):
+        d.tvselect(tv, tree_items(t, form)[caption]["item"])
+        e2e.wait_for(lambda: tree_items(t, form)[caption]["selected"], what=f"{caption} selected")
         t.focus_window(tv)
         t.key(key)
         e2e.wait_for(lambda: tree_items(t, form)[caption]["expanded"], what=f"{caption} opened by {key}")
@@ -332,7 +334,9 @@ def test_a_large_archive_shows_only_what_is_open_and_fills_a_folder_as_it_opens(
         at = [i["text"] for i in items].index(caption)
         assert [i["text"] for i in items[at + 1:at + 21]] == [f"Brief {first}-{n}" for n in range(20)]
         assert all(i["level"] == 2 and i["rect"]["bottom"] > i["rect"]["top"] for i in items[at + 1:at + 21])
-    assert "Brief 13-0" not in tree_items(t, form)
+    shown = tree_items(t, form)
+    assert shown["Unterordner 7"]["expanded"] and shown["Tiefer Brief"]["level"] == 3
+    assert "Brief 13-0" not in shown
 
     # The keyword search selects a text two closed folders deep: its folders open to show it.
     d.post(form["hwnd"], e2e.WM_COMMAND, MNU_KEYWORDS, 0)
@@ -343,7 +347,7 @@ def test_a_large_archive_shows_only_what_is_open_and_fills_a_folder_as_it_opens(
     e2e.wait_for(lambda: d.child(form["hwnd"], id=TXT_NAME)["text"] == "Gesuchter Brief", what="the hit shown")
     e2e.wait_for(lambda: d.info(d.child(form["hwnd"], id=MEMO)["hwnd"])["text"] == "Gefunden", what="its text")
     shown = tree_items(t, form)
-    assert shown["Ordner 13"]["expanded"] and shown["Unterordner"]["expanded"]
+    assert shown["Ordner 13"]["expanded"] and shown["Unterordner 13"]["expanded"]
     assert shown["Gesuchter Brief"]["level"] == 3
     r = shown["Gesuchter Brief"]["rect"]
     client = d.info(tv)["client"]
