@@ -267,6 +267,10 @@ bool TfrmVerwaltungView::OnNotify(NMHDR* header, LRESULT& result) {
         PostRender();
       }
       return true;
+    case TVN_ITEMEXPANDINGW:
+      ui::FillOnExpanding(Item(TreeView), *tree, items_);
+      result = FALSE;
+      return true;
     case TVN_ITEMEXPANDEDW:
       logic_.TreeViewExpanded(reinterpret_cast<TreeNode*>(tree->itemNew.lParam), (tree->action & TVE_EXPAND) != 0);
       return true;

@@ -249,6 +249,11 @@ LRESULT CALLBACK TfrmListeView::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, 
 }
 
 bool TfrmListeView::OnNotify(NMHDR* header) {
+  if (header->idFrom == static_cast<UINT_PTR>(tv_eg5) && header->code == TVN_ITEMEXPANDINGW) {
+    // Also while rendering: a branch that opens needs its children. The result 0 lets it open.
+    ui::FillOnExpanding(Item(tv_eg5), *reinterpret_cast<NMTREEVIEWW*>(header), items_);
+    return true;
+  }
   if (rendering_) return false;
   if (header->idFrom == static_cast<UINT_PTR>(lv_Link)) {
     switch (header->code) {

@@ -385,6 +385,10 @@ bool TForm1View::OnNotify(NMHDR* header, LRESULT& result) {
         PostMessageW(Handle(), kRenderMessage, 0, 0);
       }
       return true;
+    case TVN_ITEMEXPANDINGW:
+      ui::FillOnExpanding(Item(tv_eg5), *tree, items_);
+      result = FALSE;
+      return true;
     case TVN_ITEMEXPANDEDW:
       logic_.tv_eg5Expanded(reinterpret_cast<TreeNode*>(tree->itemNew.lParam), (tree->action & TVE_EXPAND) != 0);
       return true;

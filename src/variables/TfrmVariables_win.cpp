@@ -159,12 +159,22 @@ void TfrmVariablesView::Render() {
   rendering_ = false;
 }
 
-bool TfrmVariablesView::OnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT&) {
+bool TfrmVariablesView::OnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
   if (msg != WM_NOTIFY) return false;
   auto* header = reinterpret_cast<NMHDR*>(lParam);
-  if (header->idFrom != static_cast<UINT_PTR>(TreeView) || header->code != TVN_SELCHANGEDW) return false;
-  if (!rendering_) logic_.TreeViewChange(reinterpret_cast<TreeNode*>(reinterpret_cast<NMTREEVIEWW*>(lParam)->itemNew.lParam));
-  return true;
+  if (header->idFrom != static_cast<UINT_PTR>(TreeView)) return false;
+  auto* tree = reinterpret_cast<NMTREEVIEWW*>(lParam);
+  switch (header->code) {
+    case TVN_ITEMEXPANDINGW:
+      ui::FillOnExpanding(Item(TreeView), *tree, items_);
+      result = FALSE;
+      return true;
+    case TVN_SELCHANGEDW:
+      if (!rendering_) logic_.TreeViewChange(reinterpret_cast<TreeNode*>(tree->itemNew.lParam));
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool TfrmVariablesView::OnCommand(int id, int code, HWND control) {

@@ -1,11 +1,13 @@
 """The text archive window end to end: opened by hotkey 3 from a fresh folder, a folder and a
 text made, saved and closed as a user would, the files on disk checked byte for byte; a move by
 drag and drop and a rename in place saved and found again after reopening; find and replace in
-the text through the platform's dialogs, and the keyword search selecting a text."""
+the text through the platform's dialogs, and the keyword search selecting a text; a large archive
+shows only what is open, and a folder shows its texts when it opens or the program selects one."""
 
 import json
 import shutil
 import struct
+import sys
 from pathlib import Path
 
 import fenu_e2e as e2e
@@ -24,6 +26,8 @@ TV, NEW_FOLDER, NEW_FILE, DELETE = 210, 211, 212, 213
 TXT_NAME, TXT_KEYWORDS, BTN_SAVE, MEMO = 231, 233, 234, 236
 
 FIXTURES = Path(__file__).resolve().parents[1] / "fixtures" / "archive"
+sys.path.insert(0, str(FIXTURES.parent))
+from tree_bytes import node, short_strings, tree  # noqa: E402
 
 
 def i32(value):
@@ -281,6 +285,76 @@ def test_a_move_by_drag_and_drop_and_a_rename_in_place_are_saved_and_found_again
     assert [c["caption"] for c in briefe["children"]] == ["Angebot Müller", "Kanzlei", "Vorlagen"]
     moved = briefe["children"][0]
     assert moved["data"]["TextFileName"] == "0912261453042.txt"
+    d.post(form["hwnd"], e2e.WM_CLOSE)
+    d.wait_gone(form["hwnd"])
+    assert fenu.running
+
+
+def archive_record(file="", keywords=""):
+    return short_strings([(file, 25), (keywords, 128)]) + b"\0" * 32
+
+
+def test_a_large_archive_shows_only_what_is_open_and_fills_a_folder_as_it_opens(t):
+    # 20 folders of 20 texts under the Root; folders 7 and 13 hold a subfolder with one text, the
+    # one in 13 the only text whose keywords say "Zielwort".
+    folders = []
+    for f in range(20):
+        texts = [node(f"Brief {f}-{n}", 2, 1, 2, archive_record(f"{f:06d}{n:07d}.txt", f"Kunde {f}, Rechnung"), [])
+                 for n in range(20)]
+        if f in (7, 13):
+            caption, keywords = ("Gesuchter Brief", "Kunde, Zielwort") if f == 13 else ("Tiefer Brief", "Kunde")
+            deep = node(caption, 3, 1, 2, archive_record(f"{f}{f}000000001.txt", keywords), [])
+            texts.append(node(f"Unterordner {f}", 2, 3, 4, archive_record(), [deep]))
+        folders.append(node(f"Ordner {f:02d}", 1, 3, 4, archive_record(), texts))
+    app = t.make_appdir(ini="[Main]\nTaskbar=-1\n[ShowMessage]\nRightClick=0\n")
+    (app / "Daten" / "Archiv").mkdir(parents=True)
+    (app / "Daten" / "Archiv.adb").write_bytes(tree(node("Archiv", 0, 0, 0, None, folders)))
+    (app / "Daten" / "Archiv" / "1313000000001.txt").write_bytes(b"Gefunden")
+    fenu = t.start_fenu(app)
+    t.wait_tray_icon()
+    d = t.driver
+    d.post(shell_window(t, fenu)["hwnd"], e2e.WM_COMMAND, CMD_ARCHIVE, 0)
+    form = wait_archive(t)
+    e2e.wait_for(lambda: "Ordner 19" in tree_items(t, form), what="the archive's tree")
+
+    # The Root is open, every folder closed: only their items exist, each with its button.
+    tv = d.child(form["hwnd"], id=TV)["hwnd"]
+    items = d.tree(tv)
+    assert [i["text"] for i in items] == ["Archiv"] + [f"Ordner {f:02d}" for f in range(20)]
+    assert all(i["haschildren"] and not i["expanded"] for i in items[1:])
+
+    # Right, + and * on a closed folder open it with all its texts; * opens its subfolder too.
+    for caption, key, first in (("Ordner 03", "Right", 3), ("Ordner 05", "KP_Add", 5), ("Ordner 07", "KP_Multiply", 7)):
+        d.tvselect(tv, tree_items(t, form)[caption]["item"])
+        e2e.wait_for(lambda: tree_items(t, form)[caption]["selected"], what=f"{caption} selected")
+        t.focus_window(tv)
+        t.key(key)
+        e2e.wait_for(lambda: tree_items(t, form)[caption]["expanded"], what=f"{caption} opened by {key}")
+        items = d.tree(tv)
+        at = [i["text"] for i in items].index(caption)
+        assert [i["text"] for i in items[at + 1:at + 21]] == [f"Brief {first}-{n}" for n in range(20)]
+        assert all(i["level"] == 2 and i["rect"]["bottom"] > i["rect"]["top"] for i in items[at + 1:at + 21])
+    shown = tree_items(t, form)
+    assert shown["Unterordner 7"]["expanded"] and shown["Tiefer Brief"]["level"] == 3
+    assert "Brief 13-0" not in shown
+
+    # The keyword search selects a text two closed folders deep: its folders open to show it.
+    d.post(form["hwnd"], e2e.WM_COMMAND, MNU_KEYWORDS, 0)
+    keywords = d.wait_window(cls="TfrmKeywords", pid=t.winpid(fenu))
+    d.settext(d.child(keywords["hwnd"], id=KEYWORD_TEXT)["hwnd"], "zielwort")
+    d.click_child(keywords["hwnd"], id=1)
+    e2e.wait_for(lambda: tree_items(t, form).get("Gesuchter Brief", {}).get("selected"), what="the hit selected")
+    e2e.wait_for(lambda: d.child(form["hwnd"], id=TXT_NAME)["text"] == "Gesuchter Brief", what="the hit shown")
+    e2e.wait_for(lambda: d.info(d.child(form["hwnd"], id=MEMO)["hwnd"])["text"] == "Gefunden", what="its text")
+    shown = tree_items(t, form)
+    assert shown["Ordner 13"]["expanded"] and shown["Unterordner 13"]["expanded"]
+    assert shown["Gesuchter Brief"]["level"] == 3
+    r = shown["Gesuchter Brief"]["rect"]
+    client = d.info(tv)["client"]
+    assert client["top"] <= r["top"] < r["bottom"] <= client["bottom"]
+    # The folder it opened holds all its entries, not just the way to the hit.
+    assert all(f"Brief 13-{n}" in shown for n in range(20))
+    d.post(keywords["hwnd"], e2e.WM_CLOSE)
     d.post(form["hwnd"], e2e.WM_CLOSE)
     d.wait_gone(form["hwnd"])
     assert fenu.running

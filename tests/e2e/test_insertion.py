@@ -99,7 +99,13 @@ def test_tree_view_block_chosen_with_enter(t):
     t.driver.click_child(liste["hwnd"], id=103)  # "&Baum"
     tree = t.driver.wait_child(liste["hwnd"], id=111)
     e2e.wait_for(lambda: t.driver.info(tree["hwnd"])["visible"], what="tree shown")
-    item = next(i for i in t.driver.tree(tree["hwnd"]) if i["text"] == "Anrede")
+    # The base entry is selected and closed; Right opens it as a user would.
+    [base] = t.driver.tree(tree["hwnd"])
+    assert base["selected"] and not base["expanded"]
+    t.focus_window(tree["hwnd"])
+    t.key("Right")
+    item = e2e.wait_for(lambda: next((i for i in t.driver.tree(tree["hwnd"]) if i["text"] == "Anrede"), None),
+                        what="the base entry's children")
     t.driver.tvselect(tree["hwnd"], item["item"])
     t.capture(liste["hwnd"], "TfrmListe-tree")
     t.focus_window(tree["hwnd"])

@@ -412,8 +412,9 @@ std::string TreeJson(HWND tv) {
     };
     HTREEITEM selected = next(TVGN_CARET, nullptr);
     std::vector<std::string> items;
-    // Depth first, in display order (collapsed branches included): a stack of (item, level)
-    // with the next item on top.
+    // Depth first, in display order, every item the view holds (collapsed branches included;
+    // a view that fills a branch only when it opens has no items there yet): a stack of
+    // (item, level) with the next item on top.
     std::vector<std::pair<HTREEITEM, int>> pending;
     auto pushChildren = [&](HTREEITEM parent, int level) {
         std::vector<HTREEITEM> kids;
