@@ -41,6 +41,10 @@ class CheckingKeyboard : public fenu::IKeyboard, public fenu::IPlainMessage, pub
     if (!up) ++downs;
     hash = hash * 1099511628211ull + key * 2u + (up ? 1u : 0u);
   }
+  void TypeUnicode(std::uint16_t unit) override {
+    ++events;
+    hash = hash * 1099511628211ull + 0x10000u + unit;
+  }
   std::optional<fenu::KeyStroke> CharToKey(char c) override {
     // A US layout, and for half of the upper bytes a key with any shift state.
     const auto byte = static_cast<unsigned char>(c);
