@@ -16,6 +16,7 @@
 #include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/WindowObject_win.h"
 #include "ui/win32/TextFit_win.h"
 
 namespace fenu {
@@ -105,7 +106,8 @@ void TfrmVerwaltungView::OnCreate() {
   AddStatusBar(StatusBar);
 
   for (int id : {static_cast<int>(txtName), static_cast<int>(txtKeywords), static_cast<int>(mmText)})
-    SetWindowSubclass(Item(id), FieldProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(Item(id), ui::ObjectSubclassProc<TfrmVerwaltungView, &TfrmVerwaltungView::HandleField>,
+                      static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
   memoSearch_.Attach(Item(mmText));
   logic_.OnSelectedFromOutside = [this] { PostRender(); };
 }
@@ -210,21 +212,8 @@ void TfrmVerwaltungView::ShowStatus(const std::string& text) {
 
 // ---- Events ---------------------------------------------------------------------------------------
 
-LRESULT CALLBACK TfrmVerwaltungView::FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR data) {
-  auto* view = reinterpret_cast<TfrmVerwaltungView*>(data);
-  bool handled = false;
-  LRESULT result = 0;
-  FENU_GUARDED(result = view->HandleField(hwnd, msg, wParam, lParam, handled);)
-  return handled ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
 LRESULT TfrmVerwaltungView::HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
   const int id = GetDlgCtrlID(hwnd);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, FieldProc, static_cast<UINT_PTR>(id));
-    return 0;
-  }
   if (id == mmText) {
     if (msg != WM_LBUTTONDBLCLK) return 0;
     // The double click selects the word under the pointer first; clipboard text replaces it.

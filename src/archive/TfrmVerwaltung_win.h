@@ -42,7 +42,6 @@ class TfrmVerwaltungView : public ui::Form {
   bool OnHelp() override;
 
  private:
-  static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
   LRESULT HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
   bool OnNotify(NMHDR* header, LRESULT& result);
   void OnMenuPopup(HMENU popup);

@@ -17,6 +17,7 @@
 #include "ui/win32/Placement_win.h"
 #include "ui/win32/Splitter_win.h"
 #include "ui/win32/Text_win.h"
+#include "ui/win32/WindowObject_win.h"
 #include "ui/win32/TextFit_win.h"
 
 namespace fenu {
@@ -155,7 +156,8 @@ void TForm1View::OnCreate() {
 
   for (int id : {static_cast<int>(txtPName), static_cast<int>(txtPShort), static_cast<int>(txtPLong),
                  static_cast<int>(txtFName), static_cast<int>(txtFShort), static_cast<int>(Memo1)})
-    SetWindowSubclass(Item(id), FieldProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(Item(id), ui::ObjectSubclassProc<TForm1View, &TForm1View::HandleField>,
+                      static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TForm1View::OnShow() {
@@ -313,20 +315,8 @@ void TForm1View::SyncSelection() { ui::SelectTreeItem(Item(tv_eg5), logic_.Tree(
 
 // ---- Events ---------------------------------------------------------------------------------------
 
-LRESULT CALLBACK TForm1View::FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  auto* view = reinterpret_cast<TForm1View*>(data);
-  bool handled = false;
-  LRESULT result = 0;
-  FENU_GUARDED(result = view->HandleField(hwnd, msg, wParam, lParam, handled);)
-  return handled ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
 LRESULT TForm1View::HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
   const int id = GetDlgCtrlID(hwnd);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, FieldProc, static_cast<UINT_PTR>(id));
-    return 0;
-  }
   if (id == Memo1) {
     if (msg == WM_GETDLGCODE) {
       handled = true;

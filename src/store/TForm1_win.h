@@ -43,7 +43,6 @@ class TForm1View : public ui::Form {
   bool OnHelp() override;
 
  private:
-  static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
   LRESULT HandleField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
   bool OnNotify(NMHDR* header, LRESULT& result);
   // A field of the folder or block page, where Enter applies.

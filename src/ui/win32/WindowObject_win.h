@@ -4,6 +4,7 @@
 // handles every message from then on, guarded (AppError_win.h). Messages before that, and after
 // the object has let go of its window (user data set back to 0), go to the default procedure.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "ui/win32/AppError_win.h"
 
@@ -24,6 +25,22 @@ LRESULT ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                                           : DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   FENU_GUARDED(return (object->*Handler)(msg, wParam, lParam);)
+}
+
+// A subclass procedure (SetWindowSubclass) that hands a control's messages to a method of the
+// object given as the subclass's reference data, guarded; what the method leaves unhandled goes
+// on to the control. The subclass removes itself when the control goes.
+template <class T, LRESULT (T::*Handler)(HWND, UINT, WPARAM, LPARAM, bool&)>
+LRESULT CALLBACK ObjectSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR object) {
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, ObjectSubclassProc<T, Handler>, id);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+  bool handled = false;
+  LRESULT result = 0;
+  FENU_GUARDED(result = (reinterpret_cast<T*>(object)->*Handler)(hwnd, msg, wParam, lParam, handled);)
+  return handled ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace fenu::ui
