@@ -19,6 +19,7 @@
 #include "data/TextFiles.h"
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeServices.h"
+#include "support/MemoBody.h"
 
 namespace fenu {
 namespace {
@@ -149,26 +150,8 @@ class Memo : public IMemoSearchHost {
   ReplaceAnswer AskReplace(std::size_t) override { return ReplaceAnswer::Yes; }
 };
 
-// About 1 MB of lines, hits of "Wort" spread evenly among them.
-std::string Body(std::size_t hits) {
-  constexpr std::size_t kSize = 1 << 20;
-  const std::string line = "Sehr geehrte Damen und Herren, anbei die Unterlagen zum Vorgang.\r\n";
-  std::string text;
-  text.reserve(kSize + 64);
-  const std::size_t every = kSize / hits;
-  std::size_t placed = 0;
-  while (text.size() < kSize) {
-    if (placed < hits && text.size() >= placed * every) {
-      text += "Wort ";
-      ++placed;
-    }
-    text += line;
-  }
-  return text;
-}
-
 void ReplaceAll(benchmark::State& state) {
-  const std::string body = Body(static_cast<std::size_t>(state.range(0)));
+  const std::string body = test::MemoBodyWithHits(static_cast<std::size_t>(state.range(0)));
   Memo memo;
   TMemoSearch search(memo);
   search.HideAfterSearch = false;
@@ -186,7 +169,7 @@ BENCHMARK(ReplaceAll)->ArgName("hits")->Arg(1000)->Arg(10000)->Unit(benchmark::k
 
 // For comparison: every step takes the whole text, folds it and searches on from the last hit.
 void ReplaceAllStepByStep(benchmark::State& state) {
-  const std::string body = Body(static_cast<std::size_t>(state.range(0)));
+  const std::string body = test::MemoBodyWithHits(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
     Memo memo;
     memo.text = body;

@@ -43,8 +43,6 @@ bool KeyAllowed(char key) {
 
 int ShowIndex(const std::string& show) { return show == kShowNo ? 1 : 0; }
 
-bool IsBlockImage(std::int32_t image) { return image == kImageBlock || image == kImageBlockSelected; }
-
 void CollectTextFiles(const TreeNode& node, std::vector<std::string>& files) {
   if (const auto data = GetBlockData(node); data && !data->textFileName.empty()) files.push_back(data->textFileName);
   for (std::size_t i = 0; i < node.Count(); ++i) CollectTextFiles(*node.Item(i), files);
@@ -475,21 +473,12 @@ bool TForm1::ApplyFolder() {
 // ---- Order of siblings ---------------------------------------------------------------------------
 
 void TForm1::SortTree() {
-  ICollation& collation = services_.collation;
-  db_.Tree().SortChildren(nullptr, [&](const TreeNode& a, const TreeNode& b) {
-    const bool aBlock = IsBlockImage(a.imageIndex);
-    const bool bBlock = IsBlockImage(b.imageIndex);
-    if (aBlock != bBlock) return aBlock;
-    return collation.CompareText(a.text, b.text) < 0;
-  }, true);
+  SortTextsFirst(db_.Tree(), services_.collation);
   ++treeVersion;
 }
 
 void TForm1::SortSiblingsByCaption(TreeNode* node) {
-  ICollation& collation = services_.collation;
-  db_.Tree().SortChildren(node->Parent(), [&](const TreeNode& a, const TreeNode& b) {
-    return collation.CompareStr(a.text, b.text) < 0;
-  }, false);
+  SortSiblingsByName(db_.Tree(), *node, services_.collation);
   ++treeVersion;
 }
 

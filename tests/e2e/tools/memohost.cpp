@@ -22,6 +22,7 @@
 #include "archive/TfrmKeywords_win.h"
 #include "data/ArchiveData.h"
 #include "platform/win32/Win32Services_win.h"
+#include "support/MemoBody.h"
 #include "ui/win32/Form_win.h"
 #include "ui/win32/MessageLoop_win.h"
 #include "ui/win32/Text_win.h"
@@ -37,24 +38,6 @@ constexpr int kTree = 101;
 constexpr int kKeywordButton = 102;
 
 void Trace(const std::string& line) { OutputDebugStringW((L"memohost: " + ui::ToWide(line) + L"\n").c_str()); }
-
-// About 1 MB of lines, hits of "Wort" spread evenly among them (as the native benchmark has it).
-std::string Body(std::size_t hits) {
-  constexpr std::size_t kSize = 1 << 20;
-  const std::string line = "Sehr geehrte Damen und Herren, anbei die Unterlagen zum Vorgang.\r\n";
-  std::string text;
-  text.reserve(kSize + 64);
-  const std::size_t every = kSize / hits;
-  std::size_t placed = 0;
-  while (text.size() < kSize) {
-    if (placed < hits && text.size() >= placed * every) {
-      text += "Wort ";
-      ++placed;
-    }
-    text += line;
-  }
-  return text;
-}
 
 // A small archive shown in a tree view:
 // Archiv / Angebot "Müller Angebot", Briefe / (Kanzlei "Kanzlei", Mahnung "Sammelrechnung"),
@@ -144,7 +127,7 @@ class Host : public ui::Form {
 };
 
 int Bench(Host& host, std::size_t hits) {
-  ui::SetText(host.Memo(), Body(hits));
+  ui::SetText(host.Memo(), test::MemoBodyWithHits(hits));
   LARGE_INTEGER frequency{};
   LARGE_INTEGER start{};
   LARGE_INTEGER end{};
