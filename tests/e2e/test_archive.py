@@ -2,7 +2,8 @@
 text made, saved and closed as a user would, the files on disk checked byte for byte; a move by
 drag and drop and a rename in place saved and found again after reopening; find and replace in
 the text through the platform's dialogs, and the keyword search selecting a text; a large archive
-shows only what is open, and a folder shows its texts when it opens or the program selects one."""
+shows only what is open, and a folder shows its texts when it opens or the program selects one;
+opening "Extras" with an edit pending asks to keep it first."""
 
 import json
 import shutil
@@ -358,3 +359,29 @@ def test_a_large_archive_shows_only_what_is_open_and_fills_a_folder_as_it_opens(
     d.post(form["hwnd"], e2e.WM_CLOSE)
     d.wait_gone(form["hwnd"])
     assert fenu.running
+
+
+def test_opening_extras_with_a_pending_edit_asks_to_keep_it(t):
+    app = kanzlei_appdir(t)
+    fenu = t.start_fenu(app)
+    t.wait_tray_icon()
+    d = t.driver
+    d.post(shell_window(t, fenu)["hwnd"], e2e.WM_COMMAND, CMD_ARCHIVE, 0)
+    form = wait_archive(t)
+    e2e.wait_for(lambda: "Angebot Müller" in tree_items(t, form), what="the archive's tree")
+    click_item(t, form, "Angebot Müller")
+    keywords = d.child(form["hwnd"], id=TXT_KEYWORDS)
+    click_into(t, keywords)
+    t.key("End", "space", "x")
+    e2e.wait_for(lambda: enabled(t, form, BTN_SAVE), what="the edit marked")
+
+    # The menu asks before it opens; "Ja" keeps the edit, and the menu then offers the text's commands.
+    t.key("alt+x")
+    ask = d.wait_message_box(title="Bestätigung", pid=t.winpid(fenu))
+    assert ask["text"] == "Die Eintragung wurde geändert! Änderung übernehmen?"
+    d.press(ask, "Ja")
+    e2e.wait_for(lambda: not enabled(t, form, BTN_SAVE), what="the edit kept")
+    t.key("Escape", "Escape")
+    close_saving(t, fenu, form)
+    entry = next(e for e in dump(t, app)[0]["children"] if e["caption"] == "Angebot Müller")
+    assert entry["data"]["Keywords"] == "Müller Angebot 2026 x"
