@@ -13,6 +13,7 @@
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeServices.h"
 #include "support/DamagedStores.h"
+#include "support/MenuMnemonics.h"
 #include "support/TempDir.h"
 
 namespace fenu {
@@ -649,18 +650,7 @@ TEST(TfrmVerwaltung, SearchingTheBodyByMenuAndKeys) {
 }
 
 TEST(TfrmVerwaltungKeys, EveryMenuTitleEntryAndControlHasItsOwnMnemonic) {
-  Lines reachable;
-  for (const MenuBarEntry& title : TfrmVerwaltung::MenuBar()) {
-    EXPECT_NE(MnemonicOf(title.caption), '\0') << title.caption;
-    reachable.push_back(title.caption);
-    Lines entries;
-    for (const MenuEntry& entry : title.entries) {
-      if (entry.command == 0) continue;
-      EXPECT_NE(MnemonicOf(entry.caption), '\0') << entry.caption;
-      entries.push_back(entry.caption);
-    }
-    EXPECT_EQ(RepeatedMnemonics(entries), "") << title.caption;
-  }
+  Lines reachable = test::CheckedMenuTitles(TfrmVerwaltung::MenuBar());
   for (const std::string& caption : TfrmVerwaltung::Captions()) {
     EXPECT_NE(MnemonicOf(caption), '\0') << caption;
     reachable.push_back(caption);

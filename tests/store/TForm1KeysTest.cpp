@@ -7,6 +7,7 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeServices.h"
 #include "store/TForm1.h"
+#include "support/MenuMnemonics.h"
 #include "support/TempDir.h"
 
 namespace fenu {
@@ -71,18 +72,7 @@ struct Window {
 };
 
 TEST(TForm1Keys, EveryMenuTitleAndEntryHasItsOwnMnemonic) {
-  Lines titles;
-  for (const MenuBarEntry& title : TForm1::MenuBar()) {
-    EXPECT_NE(MnemonicOf(title.caption), '\0') << title.caption;
-    titles.push_back(title.caption);
-    Lines entries;
-    for (const MenuEntry& entry : title.entries) {
-      if (entry.command == 0) continue;
-      EXPECT_NE(MnemonicOf(entry.caption), '\0') << entry.caption;
-      entries.push_back(entry.caption);
-    }
-    EXPECT_EQ(RepeatedMnemonics(entries), "") << title.caption;
-  }
+  const Lines titles = test::CheckedMenuTitles(TForm1::MenuBar());
   EXPECT_EQ(MnemonicOf(TForm1::MenuBar().front().caption), 'D');  // Alt+D opens "Datei"
   // Alt and a letter reaches a control of the page before the menu bar: none may take a title's.
   for (Form1Page page : {Form1Page::Root, Form1Page::Folder, Form1Page::File}) {
