@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/CivilDays.h"
+
 namespace fenu::calendar {
 namespace {
 
@@ -21,27 +23,13 @@ int DaysInMonth(int year, int month) {
   return kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
-// Counting in eras of 400 years, which repeat exactly in the Gregorian calendar.
 int DayNumber(int year, int month, int day) {
-  const int y = month <= 2 ? year - 1 : year;
-  const int era = (y >= 0 ? y : y - 399) / 400;
-  const int yearOfEra = y - era * 400;
-  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468 + kUnixDayZero;
+  return static_cast<int>(DaysFromCivil(year, month, day)) + kUnixDayZero;
 }
 
 CivilDate CivilFromDayNumber(int dayNumber) {
-  const int z = dayNumber - kUnixDayZero + 719468;
-  const int era = (z >= 0 ? z : z - 146096) / 146097;
-  const int dayOfEra = z - era * 146097;
-  const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const int mp = (5 * dayOfYear + 2) / 153;
-  const int day = dayOfYear - (153 * mp + 2) / 5 + 1;
-  const int month = mp < 10 ? mp + 3 : mp - 9;
-  const int year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  return CivilDate{year, month, day};
+  const CivilDay civil = CivilFromDays(dayNumber - kUnixDayZero);
+  return CivilDate{static_cast<int>(civil.year), civil.month, civil.day};
 }
 
 bool TryEncodeDate(int year, int month, int day, DateTime& result) {

@@ -1,31 +1,10 @@
 #include "expansion/DateFormat.h"
 
+#include "core/CivilDays.h"
 #include "core/Cp1252.h"
 
 namespace fenu {
 namespace {
-
-// Days since 1 January 1970 of a proleptic Gregorian date, and back (H. Hinnant's algorithms).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2 ? 1 : 0;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(std::int64_t z, std::int64_t& y, int& m, int& d) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-}
 
 // How many times c stands at text[i], counting at most limit.
 std::size_t RunLength(std::string_view text, std::size_t i, char c, bool anyCase, std::size_t limit) {
@@ -69,11 +48,12 @@ int DayOfWeek(const LocalTime& time) {
 }
 
 std::optional<LocalTime> AddDays(const LocalTime& time, std::int64_t days) {
-  std::int64_t year = 0;
+  const CivilDay day = CivilFromDays(DaysFromCivil(time.year, time.month, time.day) + days);
+  if (day.year < 1 || day.year > 9999) return std::nullopt;
   LocalTime result = time;
-  CivilFromDays(DaysFromCivil(time.year, time.month, time.day) + days, year, result.month, result.day);
-  if (year < 1 || year > 9999) return std::nullopt;
-  result.year = static_cast<int>(year);
+  result.year = static_cast<int>(day.year);
+  result.month = day.month;
+  result.day = day.day;
   return result;
 }
 
