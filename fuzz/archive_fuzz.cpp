@@ -107,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto hits = fenu::FindAllKeywords(tree, key);
   std::size_t expected = 0;
   for (const fenu::TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
-    if (node->data && fenu::AsciiUpperCase(fenu::ArchiveData::FromBytes(*node->data).keywords)
-                              .find(fenu::AsciiUpperCase(key)) != std::string::npos)
+    if (node->data && fenu::UpperCaseAscii(fenu::ArchiveData::FromBytes(*node->data).keywords)
+                              .find(fenu::UpperCaseAscii(key)) != std::string::npos)
       ++expected;
   Check(hits.size() == expected);
   const fenu::KeywordSearchResult first = fenu::FindKeyword(tree, 0, key);

@@ -14,6 +14,7 @@
 #include "archive/TMemoSearch.h"
 #include "archive/TfrmVerwaltung.h"
 #include "archive/TextMatch.h"
+#include "core/Cp1252.h"
 #include "core/FileIo.h"
 #include "data/ArchiveStore.h"
 #include "data/TextFiles.h"
@@ -176,7 +177,7 @@ void ReplaceAllStepByStep(benchmark::State& state) {
     std::size_t cursor = 0;
     for (;;) {
       const std::string text = memo.MemoText();
-      const std::string folded = FoldAsciiCase(text);
+      const std::string folded = UpperCaseAscii(text);
       const std::size_t at = FindForward(folded, cursor, "WORT", false, CharBefore(text, cursor));
       if (at == std::string::npos) break;
       memo.ReplaceInMemo({at, 4}, "Begriff");

@@ -1,22 +1,21 @@
 #include "archive/KeywordSearch.h"
 
+#include "core/Cp1252.h"
 #include "data/ArchiveData.h"
 
 namespace fenu {
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // The keyword test without copying records: the line is folded into a buffer that is reused
 // from entry to entry.
 class KeywordMatcher {
  public:
-  explicit KeywordMatcher(std::string_view keyword) : key_(AsciiUpperCase(keyword)) {}
+  explicit KeywordMatcher(std::string_view keyword) : key_(UpperCaseAscii(keyword)) {}
 
   bool Matches(const TreeNode& node) {
     if (!node.data) return false;
     line_.assign(RecordFieldView(*node.data, kKeywordsField));
-    for (char& c : line_) c = AsciiUpper(c);
+    for (char& c : line_) c = UpperAscii(c);
     return line_.find(key_) != std::string::npos;
   }
 
@@ -26,12 +25,6 @@ class KeywordMatcher {
 };
 
 }  // namespace
-
-std::string AsciiUpperCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = AsciiUpper(c);
-  return out;
-}
 
 std::size_t AbsoluteIndex(const TTreeViewEx& tree, const TreeNode* node) {
   if (!node) return std::string::npos;

@@ -10,9 +10,6 @@
 
 namespace fenu {
 
-// Only a to z become capitals; umlauts and every other character stay as they are.
-std::string AsciiUpperCase(std::string_view text);
-
 // The position of node in display order, the first node of the tree being 0; nothing (npos) for
 // nullptr or a node of another tree.
 std::size_t AbsoluteIndex(const TTreeViewEx& tree, const TreeNode* node);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "archive/TextMatch.h"
+#include "core/Cp1252.h"
 
 namespace fenu {
 
@@ -106,8 +107,8 @@ TMemoSearch::Prepared TMemoSearch::Prepare(bool fromButton) {
   Prepared prepared;
   prepared.text = host_.MemoText();
   const bool matchCase = (dialog.options & frMatchCase) != 0;
-  prepared.searched = matchCase ? prepared.text : FoldAsciiCase(prepared.text);
-  prepared.key = matchCase ? searchString_ : FoldAsciiCase(searchString_);
+  prepared.searched = matchCase ? prepared.text : UpperCaseAscii(prepared.text);
+  prepared.key = matchCase ? searchString_ : UpperCaseAscii(searchString_);
   const bool wholeWord = (dialog.options & frWholeWord) != 0;
   // A new search takes the whole text, wherever the caret is.
   const std::size_t size = prepared.text.size();

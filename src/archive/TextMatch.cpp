@@ -13,13 +13,6 @@ bool IsWordChar(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
-std::string FoldAsciiCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
-
 std::size_t FindForward(std::string_view text, std::size_t from, std::string_view key, bool wholeWord, int beforeFrom) {
   if (key.empty() || from > text.size()) return std::string_view::npos;
   for (std::size_t at = text.find(key, from); at != std::string_view::npos; at = text.find(key, at + key.size())) {

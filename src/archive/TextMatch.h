@@ -11,8 +11,7 @@ namespace fenu {
 // "0" to "9", "A" to "Z", "a" to "z" and "_"; every other character, letters with diacritics
 // included, separates words.
 bool IsWordChar(char c);
-// text with a to z turned into A to Z, all else unchanged.
-std::string FoldAsciiCase(std::string_view text);
+// Case is folded with UpperCaseAscii (core/Cp1252.h): a to z only.
 
 inline constexpr int kNoChar = -1;
 

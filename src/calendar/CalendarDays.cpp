@@ -1,16 +1,12 @@
 #include "calendar/CalendarDays.h"
 
 namespace fenu::calendar {
-namespace {
-
-// The Sunday on or before a day number.
-int SundayOnOrBefore(int dayNumber) { return dayNumber - (DayOfWeek(dayNumber) - 1); }
-
-}  // namespace
 
 const std::array<const char*, 12> kZodiacNames = {"Wassermann", "Fische",   "Widder",   "Stier",
                                                    "Zwilling",   "Krebs",    "Löwe",     "Jungfrau",
                                                    "Waage",      "Skorpion", "Schütze",  "Steinbock"};
+
+int SundayOnOrBefore(int dayNumber) { return dayNumber - (DayOfWeek(dayNumber) - 1); }
 
 int DayOfYear(DateTime x) {
   CivilDate date;

@@ -11,6 +11,8 @@ namespace fenu::calendar {
 int DayOfYear(DateTime x);
 // The ISO 8601 week: 1 January 2021 (a Friday) lies in week 53, 31 December 2024 in week 1.
 int WeekOfYear(DateTime x);
+// The day number of the Sunday on or before a day number.
+int SundayOnOrBefore(int dayNumber);
 // Easter Sunday of the Gregorian calendar; 0 for a year outside 1-9999.
 DateTime EasterSunday(int year);
 // German summer time, from 1980: from the last Sunday of March (inclusive) to the last Sunday of

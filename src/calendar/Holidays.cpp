@@ -18,8 +18,6 @@ constexpr States Of(TGermanState s) { return 1u << s; }
 bool In(States states, int state) { return IsState(state) && (states & (1u << state)) != 0; }
 
 // The Sunday on or before a day number.
-int SundayOnOrBefore(int day) { return day - (DayOfWeek(day) - 1); }
-
 // Where a holiday of some states is one by law, by year. A day that is a holiday in every state
 // of a year counts for the value without a state too.
 bool AllSaintsDay(int state) {

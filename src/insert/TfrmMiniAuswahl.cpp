@@ -4,7 +4,6 @@
 #include "core/Errors.h"
 #include "core/FileIo.h"
 #include "core/IniFile.h"
-#include "core/Numbers.h"
 #include "expansion/Expansion.h"
 #include "data/BlockData.h"
 #include "data/DamagedFiles.h"
@@ -22,7 +21,7 @@ struct IndexChoice {
 
 IndexChoice ChooseIndex(const std::string& appDir) {
   const IniDocument settings = IniFile(SettingsPath(appDir)).Load();
-  const bool stick = ParseInt(settings.Value("Main", "Stick").value_or("0")).value_or(0) != 0;
+  const bool stick = settings.Integer("Main", "Stick", 0) != 0;
   IndexChoice choice;
   choice.index = ResolveStick(appDir, settings.Value("Main", "CurDirectDB").value_or("Standard.kdb"), stick);
   if (FileExists(choice.index)) return choice;

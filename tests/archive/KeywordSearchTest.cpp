@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Cp1252.h"
 #include "data/ArchiveData.h"
 
 namespace fenu {
@@ -48,7 +49,7 @@ TEST(KeywordSearch, OnlyAToZAreFoldedAndAnyPartOfTheLineMatches) {
       {"zl", "Kanzlei"},      {"Rechnungen  ", "nicht gefunden"},
   };
   for (const auto& c : cases) EXPECT_EQ(a.Hit(0, c.keyword), c.hit) << c.keyword;
-  EXPECT_EQ(AsciiUpperCase("äöü müller_x"), "äöü MüLLER_X");
+  EXPECT_EQ(UpperCaseAscii("äöü müller_x"), "äöü MüLLER_X");
 }
 
 TEST(KeywordSearch, TheWalkStartsAfterTheStartAndNeverTestsTheRoot) {

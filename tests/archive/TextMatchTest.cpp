@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Cp1252.h"
+
 namespace fenu {
 namespace {
 
@@ -41,8 +43,8 @@ TEST(TextMatch, TheNeighboursAreTheTextsOwnNotTheEdgeOfTheSearchedPart) {
   EXPECT_EQ(FindBackward("Rat Ratx", 7, "Rat", true, 'x'), 0u);
   EXPECT_EQ(FindBackward("Rat Ratx", 7, "Rat", true, kNoChar), 4u);
   // Only ASCII letters fold.
-  EXPECT_EQ(FoldAsciiCase("haus \xE4rger HAUS"), "HAUS \xE4RGER HAUS");
-  EXPECT_EQ(Forward(FoldAsciiCase("\xC4rger"), FoldAsciiCase("\xE4rger"), false), npos);
+  EXPECT_EQ(UpperCaseAscii("haus \xE4rger HAUS"), "HAUS \xE4RGER HAUS");
+  EXPECT_EQ(Forward(UpperCaseAscii("\xC4rger"), UpperCaseAscii("\xE4rger"), false), npos);
   // No wrap-around, and an empty key finds nothing.
   EXPECT_EQ(Forward("ab ab", "ab", false, 4), npos);
   EXPECT_EQ(FindBackward("ab ab", 1, "ab", false, kNoChar), npos);
