@@ -9,8 +9,7 @@ DeliveryOptions HotkeyRegistry::LoadHotkeys(const IniFile& settings) {
   const IniDocument doc = settings.Load();
   for (int slot = 1; slot <= 4; ++slot) {
     const HotkeySlot& info = kHotkeySlots[static_cast<std::size_t>(slot - 1)];
-    RegisterSlot(slot, doc.Value(kHotkeySection, info.firstKey).value_or(info.shellFirst),
-                 doc.Value(kHotkeySection, info.secondKey).value_or(info.shellSecond), info.atomName);
+    RegisterSlot(slot, ShellHotkeyFirst(doc, info), ShellHotkeySecond(doc, info), info.atomName);
   }
   return DeliveryOptions{settings.ReadBool("Options", "Sendkeys", false),
                          settings.ReadBool("Options", "ClipboardHistory", false)};

@@ -65,7 +65,6 @@ class TfrmFenu {
   bool IsOpen(MainWindow kind) const { return open_[static_cast<std::size_t>(kind)]; }
 
   bool Sendkeys() const { return delivery_.sendkeys; }
-  void SetSendkeys(bool on) { delivery_.sendkeys = on; }
   const DeliveryOptions& Delivery() const { return delivery_; }
   const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
 

@@ -5,26 +5,8 @@
 #include <string>
 
 #include "app/TfrmFenu_win.h"
-#include "core/FileIo.h"
 #include "ui/win32/AppError_win.h"
-#include "ui/win32/Text_win.h"
-
-namespace {
-
-std::string ExecutableFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return fenu::ExtractFilePath(fenu::ui::FromWide(path));
-}
-
-}  // namespace
+#include "ui/win32/ExecutableFolder_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   fenu::win32::Win32Services services;
@@ -33,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
-  fenu::TfrmFenuView shell(services, ExecutableFolder());
+  fenu::TfrmFenuView shell(services, fenu::ui::ExecutableFolder());
   fenu::ui::SetFatalErrorHandler([&] {
     fenu::ShowFatalError(services.dialogs);
     shell.Shutdown();

@@ -9,6 +9,7 @@
 #include "archive/ReplaceQuestion_win.h"
 #include "common/Help.h"
 #include "ui/win32/AppError_win.h"
+#include "ui/win32/ExecutableFolder_win.h"
 #include "ui/win32/Form_win.h"
 #include "ui/win32/GdiObject_win.h"
 #include "ui/win32/MessageLoop_win.h"
@@ -56,20 +57,6 @@ FindFlags FromDialogOptions(const FindOptions& options, FindFlags buttons) {
   for (const auto& [set, flag] : flags)
     if (set) result |= flag;
   return result;
-}
-
-// The folder of the executable, where the help file lies.
-std::string ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return ui::FromWide(path.substr(0, path.find_last_of(L'\\') + 1));
 }
 
 POINT CharPosition(HWND memo, std::size_t offset) {
@@ -239,7 +226,7 @@ void MemoSearchView::OnFindEvent(const FindEvent& event) {
     return;
   }
   if (event.action == FindAction::Help) {
-    if (helpContext_ != 0) ShowHelpContext(services_.help, ProgramFolder(), helpContext_);
+    if (helpContext_ != 0) ShowHelpContext(services_.help, ui::ExecutableFolder(), helpContext_);
     return;
   }
   if (asking_) return;  // one replacement at a time: the question is answered first

@@ -88,9 +88,7 @@ TfrmVerwaltung::TfrmVerwaltung(Services& services, IClipboard& clipboard, std::s
 bool TfrmVerwaltung::FormCreate() {
   const IniDocument settings = IniFile(SettingsPath(appDir_)).Load();
   // The label shows the hotkey as the shell registers it, with the shell's defaults.
-  const HotkeySlot& slot = kHotkeySlots[2];
-  Label10 = HotkeyLabel(settings.Value(kHotkeySection, slot.firstKey).value_or(slot.shellFirst),
-                        settings.Value(kHotkeySection, slot.secondKey).value_or(slot.shellSecond));
+  Label10 = ShellHotkeyLabel(settings, kHotkeySlots[2]);
   AFont = settings.Value("Main", "AFont").value_or("");
   ASplitter = settings.Integer("Main", "ASplitter", kDefaultSplitter);
   try {
@@ -104,7 +102,7 @@ bool TfrmVerwaltung::FormCreate() {
     services_.dialogs.MessageDlg(MsgKind::Error, std::string("Das Archiv konnte nicht angelegt werden: ") + e.what());
     ChangedFlag = true;
   }
-  if (TreeNode* first = Tree().GetFirstNode()) Tree().SetSelected(first);
+  // The archive selected its first entry, whichever way it was opened.
   ++treeVersion;
   EnterState(Selected());
   return true;

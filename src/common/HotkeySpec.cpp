@@ -44,4 +44,16 @@ std::string HotkeyLabel(std::string_view first, std::string_view second) {
   return label;
 }
 
+std::string ShellHotkeyFirst(const IniDocument& settings, const HotkeySlot& slot) {
+  return settings.Value(kHotkeySection, slot.firstKey).value_or(slot.shellFirst);
+}
+
+std::string ShellHotkeySecond(const IniDocument& settings, const HotkeySlot& slot) {
+  return settings.Value(kHotkeySection, slot.secondKey).value_or(slot.shellSecond);
+}
+
+std::string ShellHotkeyLabel(const IniDocument& settings, const HotkeySlot& slot) {
+  return HotkeyLabel(ShellHotkeyFirst(settings, slot), ShellHotkeySecond(settings, slot));
+}
+
 }  // namespace fenu

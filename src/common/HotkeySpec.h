@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/IniFile.h"
+
 namespace fenu {
 
 inline constexpr unsigned kModAlt = 1;
@@ -43,5 +45,11 @@ inline constexpr const char* kHotkeySection = "HotKeys";
 // How a window shows a hotkey: "HotKey: " and the first part, then " + " and the second part when
 // there is one.
 std::string HotkeyLabel(std::string_view first, std::string_view second);
+
+// A slot's two parts as the shell registers them: the settings' [HotKeys] values, or the shell's
+// defaults; and the label of them.
+std::string ShellHotkeyFirst(const IniDocument& settings, const HotkeySlot& slot);
+std::string ShellHotkeySecond(const IniDocument& settings, const HotkeySlot& slot);
+std::string ShellHotkeyLabel(const IniDocument& settings, const HotkeySlot& slot);
 
 }  // namespace fenu

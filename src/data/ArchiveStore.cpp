@@ -43,9 +43,7 @@ void ArchiveStore::SaveArchive(const std::string& path) {
 
   // The saved tree no longer names these files; a name it still uses (a foreign tree may share
   // one) stays.
-  std::unordered_set<std::string> named;
-  for (const TreeNode* node = tree_.GetFirstNode(); node; node = node->GetNext())
-    if (node->data) named.insert(UpperCase(TextFileNameOf(*node)));
+  const std::unordered_set<std::string> named = UsedTextFileNames(tree_);
   for (const std::string& name : pendingDeletions_)
     if (!named.contains(UpperCase(name))) RemoveFileIfExists(textDir_ + "\\" + name);
   pendingDeletions_.clear();

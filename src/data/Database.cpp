@@ -1,11 +1,8 @@
 #include "data/Database.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "core/Cp1252.h"
 #include "core/Errors.h"

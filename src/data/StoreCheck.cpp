@@ -47,9 +47,7 @@ void CheckSingleBase(const TTreeViewEx& tree, std::vector<std::string>& problems
 }
 
 void CheckUnreferencedTexts(const TTreeViewEx& tree, const std::string& textDir, std::vector<std::string>& problems) {
-  std::unordered_set<std::string> named;
-  for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
-    if (node->data) named.insert(UpperCase(TextFileNameOf(*node)));
+  const std::unordered_set<std::string> named = UsedTextFileNames(tree);
   for (const std::string& file : ListTextFiles(textDir))
     if (!named.contains(UpperCase(file))) problems.push_back("Textdatei " + Quoted(file) + " gehört zu keinem Eintrag");
 }

@@ -100,10 +100,15 @@ void SaveTreeWithBackup(const TTreeViewEx& tree, std::string_view path) {
   if (hadBackup) RemoveFileIfExists(oldBackup);
 }
 
-std::string UniqueTimeId(const TTreeViewEx& tree, std::string_view textDir, std::string_view candidate) {
+std::unordered_set<std::string> UsedTextFileNames(const TTreeViewEx& tree) {
   std::unordered_set<std::string> used;
   for (const TreeNode* node = tree.GetFirstNode(); node; node = node->GetNext())
     if (node->data) used.insert(UpperCase(TextFileNameOf(*node)));
+  return used;
+}
+
+std::string UniqueTimeId(const TTreeViewEx& tree, std::string_view textDir, std::string_view candidate) {
+  const std::unordered_set<std::string> used = UsedTextFileNames(tree);
   auto isFree = [&](const std::string& id) {
     const std::string name = id + kTextFileExtension;
     return !used.contains(UpperCase(name)) && !FileExists(std::string(textDir) + name);

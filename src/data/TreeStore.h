@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "model/TreeFile.h"
 #include "platform/Services.h"
@@ -37,6 +38,8 @@ void WriteRecordField(NodeData& record, RecordField field, std::string_view text
 inline constexpr RecordField kTextFileNameField{0, 25};
 // The text file name in node's record, or "" when it has none.
 std::string TextFileNameOf(const TreeNode& node);
+// The text file names that the tree's records name, in upper case (file names compare without case).
+std::unordered_set<std::string> UsedTextFileNames(const TTreeViewEx& tree);
 
 // Gives an empty tree its base entry (no data block, images 0) and selects it; does nothing to a
 // tree that has entries.

@@ -113,7 +113,7 @@ bool TForm1::FormCreate() {
   auto text = [&](const char* section, const char* key, const char* def) {
     return settings.Value(section, key).value_or(def);
   };
-  Label8 = HotkeyLabel(text(kHotkeySection, "HotkeyB1", "Druck"), text(kHotkeySection, "HotkeyB2", ""));
+  Label8 = ShellHotkeyLabel(settings, kHotkeySlots[0]);
   stick_ = settings.Integer("Main", "Stick", 0) != 0;
   BFont = text("Main", "BFont", "");
   BSplitter = settings.Integer("Main", "BSplitter", 233);

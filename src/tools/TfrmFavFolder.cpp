@@ -32,9 +32,7 @@ void TfrmFavFolder::FormCreate() {
   Grid.SetColWidth(1, settings.ReadInteger("Main", "Col1", 300));
 
   // The label shows the hotkey as the shell registers it, with the shell's defaults.
-  const HotkeySlot& slot = kHotkeySlots[3];
-  Label4 = HotkeyLabel(settings.ReadString(kHotkeySection, slot.firstKey, slot.shellFirst),
-                       settings.ReadString(kHotkeySection, slot.secondKey, slot.shellSecond));
+  Label4 = ShellHotkeyLabel(settings.Load(), kHotkeySlots[3]);
 
   try {
     ReadFavouritesFile(FavouritesPath(), Grid);
