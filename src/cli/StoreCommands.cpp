@@ -1,7 +1,6 @@
 #include "cli/StoreCommands.h"
 
 #include "cli/Cli.h"
-#include "core/FileIo.h"
 #include "core/SafeFile.h"
 
 namespace fenu::cli {
@@ -14,7 +13,7 @@ int DumpStore(const std::string& path, const RecordJson& records) {
 }
 
 int CheckStore(const std::string& path, std::vector<std::string> (*check)(std::string_view file)) {
-  if (!FileExists(path)) throw FileError("Die Datenbank \"" + path + "\" konnte nicht gefunden werden!");
+  RequireExistingTreeFile(path);
   return ReportProblems(check(path));
 }
 

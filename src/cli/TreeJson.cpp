@@ -309,8 +309,12 @@ std::string JsonText(const Json& json) {
   return json.dump(2, ' ', false, Json::error_handler_t::strict) + "\n";
 }
 
+void RequireExistingTreeFile(const std::string& path) {
+  if (!FileExists(path)) throw FileError(DatabaseNotFoundText(path));
+}
+
 void LoadExistingTree(TTreeViewEx& tree, const std::string& path) {
-  if (!FileExists(path)) throw FileError("Die Datenbank \"" + path + "\" konnte nicht gefunden werden!");
+  RequireExistingTreeFile(path);
   tree.LoadFromFile(path);
 }
 

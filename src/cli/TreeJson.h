@@ -70,6 +70,7 @@ void ImportTree(const Json& document, RecordJson& records, TTreeViewEx& tree, Im
 // gefunden werden!" otherwise), and an export document read from a file and checked whole
 // (ImportError names the file).
 std::string JsonText(const Json& json);
+void RequireExistingTreeFile(const std::string& path);
 void LoadExistingTree(TTreeViewEx& tree, const std::string& path);
 void ReadExportDocument(const std::string& file, RecordJson& records, TTreeViewEx& tree, ImportedTexts& texts);
 

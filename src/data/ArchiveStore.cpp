@@ -29,7 +29,7 @@ void ArchiveStore::OpenArchive(IDialogs& dialogs, const std::string& path) {
     textDir_ = TextDirOf(path);
     return;
   }
-  dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + path + "\" konnte nicht gefunden werden!", MsgButtons::Ok);
+  dialogs.MessageDlg(MsgKind::Error, DatabaseNotFoundText(path), MsgButtons::Ok);
   EnsureRoot(kArchiveRootName);
   archivePath_ = path;
   textDir_ = TextDirOf(path);

@@ -114,7 +114,7 @@ void BlockDatabase::OpenDatabase(IDialogs& dialogs, const std::string& path) {
   if (FileExists(path)) {
     Load(path);
   } else {
-    dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + path + "\" konnte nicht gefunden werden!", MsgButtons::Ok);
+    dialogs.MessageDlg(MsgKind::Error, DatabaseNotFoundText(path), MsgButtons::Ok);
     const std::string dummy = DummyDatabaseFile(appDir_);
     // The dummy database keeps its own abbreviation index rather than rewriting another one's.
     const std::string dummyIndex = AbbreviationIndexOf(dummy);

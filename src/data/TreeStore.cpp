@@ -107,6 +107,10 @@ std::unordered_set<std::string> UsedTextFileNames(const TTreeViewEx& tree) {
   return used;
 }
 
+std::string DatabaseNotFoundText(std::string_view path) {
+  return "Die Datenbank \"" + std::string(path) + "\" konnte nicht gefunden werden!";
+}
+
 std::string UniqueTimeId(const TTreeViewEx& tree, std::string_view textDir, std::string_view candidate) {
   const std::unordered_set<std::string> used = UsedTextFileNames(tree);
   auto isFree = [&](const std::string& id) {

@@ -41,6 +41,9 @@ std::string TextFileNameOf(const TreeNode& node);
 // The text file names that the tree's records name, in upper case (file names compare without case).
 std::unordered_set<std::string> UsedTextFileNames(const TTreeViewEx& tree);
 
+// "Die Datenbank \"<path>\" konnte nicht gefunden werden!": a tree file that is not there.
+std::string DatabaseNotFoundText(std::string_view path);
+
 // Gives an empty tree its base entry (no data block, images 0) and selects it; does nothing to a
 // tree that has entries.
 void EnsureRoot(TTreeViewEx& tree, const std::string& name);

@@ -41,7 +41,7 @@ bool TfrmListe::FormCreate() {
   const bool stick = settings.Integer("Main", "Stick", 0) != 0;
   databaseFile_ = ResolveStick(appDir_, settings.Value("Main", "CurrentDB").value_or("Standard.adb"), stick);
   if (!FileExists(databaseFile_)) {
-    services_.dialogs.MessageDlg(MsgKind::Error, "Die Datenbank \"" + databaseFile_ + "\" konnte nicht gefunden werden!");
+    services_.dialogs.MessageDlg(MsgKind::Error, DatabaseNotFoundText(databaseFile_));
     // The management window falls back to the dummy database; so does the choice. Without one
     // there is nothing to choose from: the window closes and the program stays in the tray.
     databaseFile_ = DummyDatabaseFile(appDir_);

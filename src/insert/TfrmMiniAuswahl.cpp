@@ -42,7 +42,7 @@ bool TfrmMiniAuswahl::FormCreate() {
   const IndexChoice choice = ChooseIndex(appDir_);
   if (choice.missingDatabase)
     services_.dialogs.MessageDlg(MsgKind::Error,
-                                 "Die Datenbank \"" + *choice.missingDatabase + "\" konnte nicht gefunden werden!");
+                                 DatabaseNotFoundText(*choice.missingDatabase));
   if (!choice.usable) return false;
   try {
     ReadAbbreviationIndex(choice.index);
