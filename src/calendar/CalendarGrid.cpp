@@ -78,8 +78,7 @@ void CalendarGrid::SetDate(DateTime x) {
 void CalendarGrid::SetYear(int year) {
   if (year < 1) return;
   const CivilDate shown = DecodeDate(date_);
-  SeasonDates seasons;
-  if (year != shown.year && !SeasonsOf(year, zone_, seasons)) {
+  if (year != shown.year && !SeasonsReach(year)) {
     sound_.Beep(SoundKind::Default);
     return;
   }
@@ -119,10 +118,7 @@ void CalendarGrid::ChangeDate(int year, int month, int day) {
   if (yearChanged) DoYearChange();
 }
 
-bool CalendarGrid::CanReach(int year) {
-  SeasonDates seasons;
-  return year == Year() || (year <= 9999 && SeasonsOf(year, zone_, seasons));
-}
+bool CalendarGrid::CanReach(int year) { return year == Year() || (year >= 1 && SeasonsReach(year)); }
 
 void CalendarGrid::NextMonth() { StepMonths(1); }
 void CalendarGrid::PrevMonth() { StepMonths(-1); }
@@ -455,8 +451,8 @@ void CalendarGrid::DoMonthChange() {
   if (OnMonthChange) OnMonthChange();
 }
 
+// The season dates of the new year are in place already: whoever changed the year set them.
 void CalendarGrid::DoYearChange() {
-  seasons_ = SeasonDatesOf(Year(), zone_);
   if (OnYearChange) OnYearChange();
 }
 

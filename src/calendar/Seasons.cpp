@@ -30,6 +30,8 @@ constexpr Polynomial kFromYear1000[4] = {
 
 const std::array<const char*, 5> kSeasonNames = {"Winter", "Frühling", "Sommer", "Herbst", ""};
 
+bool SeasonsReach(int year) { return year >= -1000 && year <= 3000; }
+
 DateTime SeasonStart(int year, SeasonKind kind, ITimeZone& zone) {
   const auto k = static_cast<int>(kind);
   double meanInstant;

@@ -21,6 +21,8 @@ enum class SeasonKind { DecemberSolstice = 0, MarchEquinox = 1, JuneSolstice = 2
 // reports at the moment of the call, not the one of the event's date. Throws
 // E_OutOfAlgorithRange for years outside -1000..3000.
 DateTime SeasonStart(int year, SeasonKind kind, ITimeZone& zone);
+// Whether SeasonStart answers for year: -1000..3000.
+bool SeasonsReach(int year);
 
 // The whole local dates on which the seasons of one year begin.
 struct SeasonDates {
