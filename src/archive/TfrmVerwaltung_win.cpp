@@ -115,8 +115,8 @@ void TfrmVerwaltungView::OnCreate() {
 void TfrmVerwaltungView::OnShow() {
   splitter_ = logic_.ASplitter;
   // The text's font: the window's own, changed by what the settings hold.
-  memoFont_.Init(MessageFont(), logic_.AFont, Scale(96));
-  memoFont_.Apply(Item(mmText), Scale(96));
+  memoFont_.Init(MessageFont(), logic_.AFont, Dpi());
+  memoFont_.Apply(Item(mmText), Dpi());
   ui::SetText(GetDlgItem(Item(Label1), Label10), logic_.Label10 + "  ");
   ui::RestoreWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), kPlacementSection);
   RECT client;
@@ -130,7 +130,7 @@ void TfrmVerwaltungView::OnDpiChanged(int) {
   ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
   TreeView_SetImageList(Item(TreeView), images.Get(), TVSIL_NORMAL);
   images_ = std::move(images);
-  memoFont_.Reapply(Item(mmText), Scale(96));
+  memoFont_.Reapply(Item(mmText), Dpi());
 }
 
 void TfrmVerwaltungView::OnResize(int width, int height) {
@@ -172,8 +172,8 @@ void TfrmVerwaltungView::OnResize(int width, int height) {
 void TfrmVerwaltungView::SetSplitter(int x) {
   RECT client;
   GetClientRect(Handle(), &client);
-  const int units = MulDiv(x, 96, Scale(96));
-  const int maxUnits = MulDiv(client.right, 96, Scale(96)) - kMinRightWidth - 21;
+  const int units = MulDiv(x, 96, Dpi());
+  const int maxUnits = MulDiv(client.right, 96, Dpi()) - kMinRightWidth - 21;
   splitter_ = std::max(kMinTreeWidth, std::min(units, maxUnits));
   OnResize(client.right, client.bottom);
 }
@@ -337,7 +337,7 @@ bool TfrmVerwaltungView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
 
 void TfrmVerwaltungView::ChooseMemoFont() {
   if (!logic_.mnuFontClick(memoFont_.Spec())) return;
-  memoFont_.Apply(Item(mmText), Scale(96));
+  memoFont_.Apply(Item(mmText), Dpi());
   InvalidateRect(Item(mmText), nullptr, TRUE);
 }
 
@@ -409,7 +409,7 @@ bool TfrmVerwaltungView::OnCloseQuery(int) {
 void TfrmVerwaltungView::OnClose(int) {
   logic_.KeepLayout(splitter_, FontString(memoFont_.Spec()));
   logic_.FormClose();
-  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), kPlacementSection, Scale(96));
+  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), kPlacementSection, Dpi());
 }
 
 }  // namespace fenu

@@ -84,7 +84,7 @@ void TfrmCalendarView::OnCreate() {
   SendMessageW(AddLabel(LblJahr, "", 210, 14, 44, 16), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
   AddSpin(SpinJahr, 256, 9, 17, 25);
 
-  grid_.Create(Handle(), Kalender, RECT{Scale(12), Scale(42), Scale(12 + 264), Scale(42 + 150)}, Scale(96));
+  grid_.Create(Handle(), Kalender, RECT{Scale(12), Scale(42), Scale(12 + 264), Scale(42 + 150)}, Dpi());
 
   AddFieldLabel(Label32, "&Bundesland", 290, 42, 240, 16);
   AddComboList(ComboGermanState, 290, 59, 240, 320);

@@ -316,7 +316,7 @@ bool TfrmListeView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     case ui::kSplitterMoved: {
       RECT client;
       GetClientRect(Handle(), &client);
-      const int panel = MulDiv(static_cast<int>(client.right - static_cast<LONG>(wParam)), 96, Scale(96));
+      const int panel = MulDiv(static_cast<int>(client.right - static_cast<LONG>(wParam)), 96, Dpi());
       logic_.panelWidth = std::max(100, panel);
       OnResize(client.right, client.bottom);
       return true;
@@ -358,10 +358,10 @@ bool TfrmListeView::OnCommand(int id, int code, HWND) {
 
 void TfrmListeView::OnClose(int) {
   HWND list = Item(lv_Link);
-  logic_.col2 = MulDiv(ListView_GetColumnWidth(list, 2), 96, Scale(96));
-  logic_.col3 = MulDiv(ListView_GetColumnWidth(list, 3), 96, Scale(96));
+  logic_.col2 = MulDiv(ListView_GetColumnWidth(list, 2), 96, Dpi());
+  logic_.col3 = MulDiv(ListView_GetColumnWidth(list, 3), 96, Dpi());
   logic_.FormClose();
-  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TfrmListe", Scale(96));
+  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TfrmListe", Dpi());
 }
 
 }  // namespace fenu

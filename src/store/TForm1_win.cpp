@@ -163,8 +163,8 @@ void TForm1View::OnCreate() {
 void TForm1View::OnShow() {
   splitter_ = logic_.BSplitter;
   // The editor's font: the window's own, changed by what the settings hold.
-  memoFont_.Init(MessageFont(), logic_.BFont, Scale(96));
-  memoFont_.Apply(Item(Memo1), Scale(96));
+  memoFont_.Init(MessageFont(), logic_.BFont, Dpi());
+  memoFont_.Apply(Item(Memo1), Dpi());
 
   HWND hotkey = GetDlgItem(Item(Label21), Label8);
   ui::SetText(hotkey, logic_.Label8 + "  ");
@@ -179,7 +179,7 @@ void TForm1View::OnDpiChanged(int) {
   ui::ImageList images = ui::CreateTreeImages(ui::SmallIconSize(Dpi()));
   TreeView_SetImageList(Item(tv_eg5), images.Get(), TVSIL_NORMAL);
   images_ = std::move(images);
-  memoFont_.Reapply(Item(Memo1), Scale(96));
+  memoFont_.Reapply(Item(Memo1), Dpi());
 }
 
 void TForm1View::OnResize(int width, int height) {
@@ -252,10 +252,10 @@ void TForm1View::OnResize(int width, int height) {
 }
 
 void TForm1View::SetSplitter(int width) {
-  const int units = MulDiv(width, 96, Scale(96));
+  const int units = MulDiv(width, 96, Dpi());
   RECT client;
   GetClientRect(Handle(), &client);
-  const int maxUnits = MulDiv(client.right, 96, Scale(96)) - 300;
+  const int maxUnits = MulDiv(client.right, 96, Dpi()) - 300;
   splitter_ = std::max(kMinTreeWidth, std::min(units, maxUnits));
   OnResize(client.right, client.bottom);
 }
@@ -423,7 +423,7 @@ bool TForm1View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 
 void TForm1View::ChooseMemoFont() {
   if (!logic_.mnuFontClick(memoFont_.Spec())) return;
-  memoFont_.Apply(Item(Memo1), Scale(96));
+  memoFont_.Apply(Item(Memo1), Dpi());
   InvalidateRect(Item(Memo1), nullptr, TRUE);
 }
 
@@ -516,7 +516,7 @@ bool TForm1View::OnCloseQuery(int) {
 void TForm1View::OnClose(int) {
   logic_.KeepLayout(splitter_, FontString(memoFont_.Spec()));
   logic_.FormClose();
-  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TForm1", Scale(96));
+  ui::SaveWindowPlacement(Handle(), SettingsPath(logic_.AppDir()), "TForm1", Dpi());
 }
 
 }  // namespace fenu

@@ -6,7 +6,7 @@ void TfrmAliaseView::OnCreate() {
   SetCaption(TfrmAliase::kCaption);
   AddLabel(Label1, TfrmAliase::kLabel1, 8, 8, 314, 32);
   HWND list = AddControl(StrGrid, WC_LISTVIEWW, "", ui::StringGridView::kListStyle, 8, 44, 314, 210);
-  grid_.Attach(list, logic_.StrGrid, {true, TfrmAliase::kRowHeight}, Scale(96), BoldFont());
+  grid_.Attach(list, logic_.StrGrid, {true, TfrmAliase::kRowHeight}, Dpi(), BoldFont());
   grid_.onKeyPress = [this](char key) { return logic_.StrGridKeyPress(key); };
   grid_.onKeyDown = [this](unsigned key) { return logic_.StrGridKeyDown(key); };
   AddButton(btnOk, "&Speichern", 148, 264, 84, 26, true);

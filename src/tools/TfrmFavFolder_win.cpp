@@ -53,7 +53,7 @@ void TfrmFavFolderView::OnCreate() {
   AddBarLabel(Strip, Label4, "", SS_RIGHT | SS_CENTERIMAGE, 250, 200);
 
   HWND list = AddControl(Grid, WC_LISTVIEWW, "", ui::StringGridView::kListStyle, 8, 38, 444, 200);
-  grid_.Attach(list, logic_.Grid, {false, TfrmFavFolder::kRowHeight}, Scale(96), BoldFont());
+  grid_.Attach(list, logic_.Grid, {false, TfrmFavFolder::kRowHeight}, Dpi(), BoldFont());
   AddButton(btnAdd, WithMnemonic(TfrmFavFolder::kBtnAdd, 'H'), 8, 246, 100, 26);
   AddButton(btnDelete, WithMnemonic(TfrmFavFolder::kBtnDelete, 'E'), 114, 246, 100, 26);
   AddCheckBox(CheckBox, WithMnemonic(TfrmFavFolder::kCheckBox, 'B'), 236, 249, 216, 20);

@@ -74,7 +74,7 @@ bool TfrmStringListeView::OnCommand(int id, int code, HWND control) {
     case btnSize: {
       RECT window;
       GetWindowRect(Handle(), &window);
-      logic_.btnSizeClick(MulDiv(window.right - window.left, 96, Scale(96)));
+      logic_.btnSizeClick(MulDiv(window.right - window.left, 96, Dpi()));
       SetWindowPos(Handle(), nullptr, 0, 0, Scale(logic_.Width), window.bottom - window.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       break;
